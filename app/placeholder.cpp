@@ -1,0 +1,2 @@
+// Placeholder until the window is written.
+namespace vexlor {}

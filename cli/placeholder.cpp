@@ -1,0 +1,2 @@
+// Placeholder until the command line is written.
+namespace vexlor {}

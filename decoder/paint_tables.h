@@ -1,0 +1,29 @@
+#pragma once
+// Paint codes and top colours of the three model years, and the 1967 Norwood
+// interior paint letters.
+
+#include <string>
+#include <string_view>
+
+#include "decoder/decode_result.h"
+
+namespace vexlor {
+
+// Each returns the code echo immediately followed by the paint line. For 1967
+// and 1968 the echo is the first three characters; for 1969 it ends at the
+// first ':' of the text.
+std::string PaintLookup67(int bConvertible, std::string_view strStyle, std::string_view strLower,
+                          std::string_view strTop);
+std::string PaintLookup68(int bConvertible, std::string_view strLower, std::string_view strTop,
+                          int bEarlyBuild);
+std::string PaintLookup69(int bConvertible, std::string_view strLower, std::string_view strTop);
+
+// 1 when the build date text is not empty and names a month 08 to 12.
+int EarlyBuild(std::string_view strBuildDate);
+
+// A whole-text match of one of the eight interior paint letters sets
+// m_strPlantNote, empties m_strSchedCode and sets m_strOptionCodes; returns
+// whether it matched. No match changes nothing.
+bool InteriorPaintLookup(std::string_view strCode, DecodeResult& result);
+
+}  // namespace vexlor

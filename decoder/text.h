@@ -1,0 +1,36 @@
+#pragma once
+// Small text helpers shared by the decoder sections. Every read is bounds-checked.
+
+#include <string>
+#include <string_view>
+
+namespace vexlor {
+
+// ASCII upper case; bytes above 127 are left as they are.
+std::string ToUpperAscii(std::string_view strText);
+
+// The character at a 0-based position, or '\0' when the text is shorter.
+constexpr char CharAt(std::string_view strText, size_t nPos) {
+    return nPos < strText.size() ? strText[nPos] : '\0';
+}
+
+// Up to nCount characters from nPos; empty when nPos is past the end.
+constexpr std::string_view SafeSubstr(std::string_view strText, size_t nPos,
+                                      size_t nCount = std::string_view::npos) {
+    return nPos < strText.size() ? strText.substr(nPos, nCount) : std::string_view{};
+}
+
+// The last nCount characters (all of the text when shorter).
+constexpr std::string_view LastChars(std::string_view strText, size_t nCount) {
+    return strText.size() > nCount ? strText.substr(strText.size() - nCount) : strText;
+}
+
+// Reads a leading decimal number the way C's atoi does (leading blanks, an
+// optional sign, digits; 0 when there are none), but never overflows: a value
+// beyond the range of int saturates at INT_MIN or INT_MAX.
+int AtoiLike(std::string_view strText);
+
+// printf("%06d", nValue).
+std::string Format06d(int nValue);
+
+}  // namespace vexlor

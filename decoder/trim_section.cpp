@@ -1,0 +1,8 @@
+// Placeholder until this section is written.
+#include "decoder/sections.h"
+
+namespace vexlor {
+
+void DecodeTrim(DecodeContext&) {}
+
+}  // namespace vexlor

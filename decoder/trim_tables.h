@@ -1,0 +1,24 @@
+#pragma once
+// The interior trim tables of the three model years.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vexlor {
+
+struct TrimEntry {
+    int nCode;
+    bool bCustom;                 // Custom interior (else Standard)
+    std::string_view strText;     // "Standard Black Bucket Seats."
+};
+
+// The table of a model-year digit (7, 8, 9), in code order; empty for any other digit.
+std::span<const TrimEntry> TrimTable(int nYear);
+
+// The description of a trim code, or "Interior not defined correctly. <code>".
+std::string TrimLookup67(int nCode);
+std::string TrimLookup68(int nCode);
+std::string TrimLookup69(int nCode);
+
+}  // namespace vexlor

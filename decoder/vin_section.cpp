@@ -1,0 +1,9 @@
+// Placeholder until this section is written.
+#include "decoder/sections.h"
+
+namespace vexlor {
+
+void DecodeVin(DecodeContext&) {}
+void DecodeBodyNumber(DecodeContext&) {}
+
+}  // namespace vexlor

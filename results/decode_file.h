@@ -1,0 +1,37 @@
+#pragma once
+// The decode file: two records for the research group's database, notices,
+// the results list and the side file. Every line ends with CR LF.
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "decoder/decode_result.h"
+
+namespace vexlor {
+
+inline constexpr std::string_view kSideFileName = "velkinfo.txt";
+inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";
+inline constexpr std::string_view kCompanionProgram = "VURUverizi";
+
+// Line 1, the CSV record, without its line end.
+std::string CsvRecord(const DecodeResult& result);
+// Line 2, the tab record, without its line end.
+std::string TabRecord(const DecodeResult& result, std::string_view strDate);
+
+// The whole file. strSaveDir is the directory named in line 5 (empty when no
+// Save As was used); strSideFile is the side file's content (nullopt when none).
+std::string DecodeFileContent(const DecodeResult& result, const std::vector<std::string>& lines,
+                              std::string_view strDate, std::string_view strSaveDir,
+                              const std::optional<std::string>& strSideFile);
+
+// The default file name, or empty when the decode gives none.
+std::string DefaultFileName(const DecodeResult& result);
+
+// The date of line 2, "%m-%d-%Y": local date of tNow, or, when
+// SOURCE_DATE_EPOCH is set to a number, that moment's UTC date.
+std::string DecodeFileDate(std::time_t tNow);
+
+}  // namespace vexlor

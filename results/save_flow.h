@@ -1,0 +1,57 @@
+#pragma once
+// "Save data to a file": choosing the name, writing the decode file and
+// showing it, written against what a window or a terminal can do.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "decoder/decode_result.h"
+
+namespace vexlor {
+
+// What the save needs from its surroundings. Paths are absolute.
+class SaveHost {
+public:
+    virtual ~SaveHost() = default;
+    virtual bool FileExists(const std::string& strPath) = 0;
+    // The Yes/No box; true for Yes.
+    virtual bool AskReplace(const std::string& strQuestion) = 0;
+    // The Save As dialog started in strDirectory; the chosen absolute path, or nullopt on Cancel.
+    virtual std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) = 0;
+    // Reads a whole file (the side file); nullopt when it is missing or unreadable.
+    virtual std::optional<std::string> ReadFile(const std::string& strPath) = 0;
+    // Writes the whole content or nothing: a failed write leaves any old file as it was.
+    // On failure returns false and sets strError to a readable reason.
+    virtual bool WriteFileAtomically(const std::string& strPath, const std::string& strContent,
+                                     std::string& strError) = 0;
+    virtual void ReportWriteFailure(const std::string& strMessage) = 0;
+    virtual bool IsExecutableFile(const std::string& strPath) = 0;
+    // Starts a program with an argument list (never through a shell); does not wait.
+    virtual void StartProgram(const std::string& strProgram, const std::vector<std::string>& args) = 0;
+    // Opens a file in the desktop's default viewer for text files.
+    virtual void OpenInViewer(const std::string& strPath) = 0;
+    // The local date for line 2.
+    virtual std::string Today() = 0;
+};
+
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
+// One per run of the program: a Save As with OK changes the directory where
+// later default names, the side file and the companion program are looked for.
+class SaveFlow {
+public:
+    explicit SaveFlow(std::string strCurrentDir);
+
+    // Saves a decode whose results list is lines. strSavedPath receives the path written.
+    SaveOutcome Save(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                     std::string* strSavedPath = nullptr);
+
+    const std::string& CurrentDir() const { return m_strCurrentDir; }
+
+private:
+    std::string m_strCurrentDir;
+    bool m_bSaveAsUsed = false;  // line 5 names the directory only after a Save As
+};
+
+}  // namespace vexlor
