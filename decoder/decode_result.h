@@ -6,6 +6,11 @@
 
 namespace vexlor {
 
+// The option groups' items each end in a comma, the separator the results list
+// splits at. A comma typed into an option group is held inside its item as this
+// byte instead, and the results list shows it as a comma again.
+inline constexpr char kTypedCommaInItem = '\x1F';
+
 struct DecodeResult {
     int m_bVinGiven = 0;
     std::string m_strBodyNumber;
