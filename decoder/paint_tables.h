@@ -9,6 +9,20 @@
 
 namespace vexlor {
 
+// The paint code echo and the paint line of one lower/top pair, kept apart.
+struct PaintDescription {
+    std::string strCode;  // "C-C", "51-50", " - ", "10- "
+    std::string strLine;  // "C-C = Car Color is Ermine White"
+
+    bool operator==(const PaintDescription&) const = default;
+};
+
+PaintDescription DescribePaint67(int bConvertible, std::string_view strStyle, std::string_view strLower,
+                                 std::string_view strTop);
+PaintDescription DescribePaint68(int bConvertible, std::string_view strLower, std::string_view strTop,
+                                 int bEarlyBuild);
+PaintDescription DescribePaint69(int bConvertible, std::string_view strLower, std::string_view strTop);
+
 // Each returns the code echo immediately followed by the paint line. For 1967
 // and 1968 the echo is the first three characters; for 1969 it ends at the
 // first ':' of the text.
@@ -17,6 +31,12 @@ std::string PaintLookup67(int bConvertible, std::string_view strStyle, std::stri
 std::string PaintLookup68(int bConvertible, std::string_view strLower, std::string_view strTop,
                           int bEarlyBuild);
 std::string PaintLookup69(int bConvertible, std::string_view strLower, std::string_view strTop);
+
+// The top code with its leading blanks and then its leading '_' removed.
+std::string_view TrimTopCode(std::string_view strTop);
+
+// "There is a Paint code problem.  (<lower>-<top>)" with the whole codes.
+std::string PaintProblemLine(std::string_view strLower, std::string_view strTop);
 
 // 1 when the build date text is not empty and names a month 08 to 12.
 int EarlyBuild(std::string_view strBuildDate);

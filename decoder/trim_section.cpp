@@ -1,8 +1,40 @@
-// Placeholder until this section is written.
+// Interior trim: the three-digit "TR" number of the tag.
 #include "decoder/sections.h"
+#include "decoder/text.h"
+#include "decoder/trim_tables.h"
 
 namespace vexlor {
+namespace {
 
-void DecodeTrim(DecodeContext&) {}
+// A 1967 Standard trim on a Custom-interior style, or the other way round.
+bool TrimWrongForStyle67(const DecodeContext& ctx, int nCode) {
+    const TrimEntry* pEntry = FindTrim(7, nCode);
+    return pEntry != nullptr && ctx.bStyleGiven && pEntry->bCustom != (ctx.bCustomInterior != 0);
+}
+
+}  // namespace
+
+void DecodeTrim(DecodeContext& ctx) {
+    DecodeResult& result = ctx.result;
+    const std::string strTrim = ToUpperAscii(ctx.fields.strTrim);
+    if (strTrim.empty()) {
+        result.m_strTrim = "No trim style was given.";
+        return;
+    }
+    // 1967: the seat-style section appends the seat code after the dash.
+    result.m_strTrimCode = ctx.nYear == 7 ? strTrim + "-" : strTrim;
+    result.m_strTrim = strTrim + " = ";
+
+    const int nCode = AtoiLike(strTrim);
+    switch (ctx.nYear) {
+        case 7:
+            result.m_strTrim += TrimLookup67(nCode);
+            if (TrimWrongForStyle67(ctx, nCode)) result.m_strTrim += " - Trim code is wrong for body style.";
+            break;
+        case 8: result.m_strTrim += TrimLookup68(nCode); break;
+        case 9: result.m_strTrim += TrimLookup69(nCode); break;
+        default: break;  // no model year: nothing to look the code up in
+    }
+}
 
 }  // namespace vexlor

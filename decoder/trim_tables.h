@@ -16,6 +16,9 @@ struct TrimEntry {
 // The table of a model-year digit (7, 8, 9), in code order; empty for any other digit.
 std::span<const TrimEntry> TrimTable(int nYear);
 
+// The entry of a code in the table of a model-year digit, or null when it has none.
+const TrimEntry* FindTrim(int nYear, int nCode);
+
 // The description of a trim code, or "Interior not defined correctly. <code>".
 std::string TrimLookup67(int nCode);
 std::string TrimLookup68(int nCode);
