@@ -17,7 +17,9 @@ public:
     virtual bool FileExists(const std::string& strPath) = 0;
     // The Yes/No box; true for Yes.
     virtual bool AskReplace(const std::string& strQuestion) = 0;
-    // The Save As dialog started in strDirectory; the chosen absolute path, or nullopt on Cancel.
+    // The Save As dialog started in strDirectory (file-name field "*.txt",
+    // default extension "any", asking itself before it overwrites a file);
+    // the chosen absolute path, or nullopt on Cancel.
     virtual std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) = 0;
     // Reads a whole file (the side file); nullopt when it is missing or unreadable.
     virtual std::optional<std::string> ReadFile(const std::string& strPath) = 0;
@@ -26,12 +28,16 @@ public:
     virtual bool WriteFileAtomically(const std::string& strPath, const std::string& strContent,
                                      std::string& strError) = 0;
     virtual void ReportWriteFailure(const std::string& strMessage) = 0;
+    // Where programs need a permission to run, only such a file counts as the companion.
     virtual bool IsExecutableFile(const std::string& strPath) = 0;
     // Starts a program with an argument list (never through a shell); does not wait.
+    // The companion program is started on a name in its own directory (the
+    // directory the file was saved in), so start it with that directory as its
+    // working directory.
     virtual void StartProgram(const std::string& strProgram, const std::vector<std::string>& args) = 0;
     // Opens a file in the desktop's default viewer for text files.
     virtual void OpenInViewer(const std::string& strPath) = 0;
-    // The local date for line 2.
+    // The date for line 2: DecodeFileDate(std::time(nullptr)).
     virtual std::string Today() = 0;
 };
 
@@ -43,15 +49,30 @@ class SaveFlow {
 public:
     explicit SaveFlow(std::string strCurrentDir);
 
-    // Saves a decode whose results list is lines. strSavedPath receives the path written.
+    // Saves a decode whose results list is lines: the default name in the
+    // current directory (after the replace question when that file exists),
+    // else the path chosen in the Save As dialog. strSavedPath receives the
+    // path written. Line 5 of the file names the directory only when this save
+    // went through the Save As dialog; a default-named save leaves it empty,
+    // also after an earlier Save As moved the current directory.
     SaveOutcome Save(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
                      std::string* strSavedPath = nullptr);
+
+    // Saves as if the Save As dialog had returned strPath: its directory
+    // becomes the current directory and is named in line 5. A path without a
+    // name (ending in a separator) is reported and nothing is written.
+    SaveOutcome SaveToPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                           const std::string& strPath, std::string* strSavedPath = nullptr);
 
     const std::string& CurrentDir() const { return m_strCurrentDir; }
 
 private:
+    SaveOutcome WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                             const std::string& strName, const std::string& strLine5Dir,
+                             std::string* strSavedPath);
+    void ShowFile(SaveHost& host, const std::string& strName) const;
+
     std::string m_strCurrentDir;
-    bool m_bSaveAsUsed = false;  // line 5 names the directory only after a Save As
 };
 
 }  // namespace vexlor

@@ -1,0 +1,161 @@
+// The decode file's content, its default name and the date of its tab record.
+#include "results/decode_file.h"
+
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+#include "decoder/program_info.h"
+#include "decoder/text.h"
+
+namespace vexlor {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kTopLinesNotice =
+    "Please do not change the top two lines of this file.  They help VELK with our database work.";
+constexpr std::string_view kSavedInDirectory = "This file was originaly saved in directory: ";
+constexpr std::string_view kDefaultExtension = ".txt";
+
+// VIN tails that carry no serial: the key then names nothing but the year.
+constexpr std::array<std::string_view, 9> kBlankVinTails = {
+    "7N______", "7L1_____", "7_______", "8N______", "8L3_____",
+    "8_______", "9N______", "9L5_____", "9_______",
+};
+// Plant and body fields that carry no body number.
+constexpr std::array<std::string_view, 3> kBlankPlantBodies = {"N______", "L______", "_______"};
+
+template <size_t N>
+bool IsOneOf(std::string_view strText, const std::array<std::string_view, N>& texts) {
+    for (std::string_view strCandidate : texts) {
+        if (strText == strCandidate) return true;
+    }
+    return false;
+}
+
+// A record field may not hold its record's separator or a line end: either
+// would shift the research group's columns.
+std::string RecordField(std::string_view strField, char chSeparator) {
+    std::string strOut(strField);
+    for (char& ch : strOut) {
+        if (ch == chSeparator || ch == '\r' || ch == '\n') ch = '_';
+    }
+    return strOut;
+}
+
+// Only letters, digits, '_' and '-' reach a file name, so a typed serial or
+// body number can neither leave the directory nor be refused by the system.
+std::string FileNameSafe(std::string_view strText) {
+    std::string strOut(strText);
+    for (char& ch : strOut) {
+        const bool bLetter = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+        const bool bDigit = ch >= '0' && ch <= '9';
+        if (!bLetter && !bDigit && ch != '_' && ch != '-') ch = '_';
+    }
+    return strOut;
+}
+
+void AddLine(std::string& strOut, std::string_view strLine) {
+    strOut += strLine;
+    strOut += kLineEnd;
+}
+
+// The side file, whatever its line lengths; LF, CR LF and a lone CR all end a
+// line, and every line, the last one too, is written with CR LF.
+void AddSideFile(std::string& strOut, std::string_view strSide) {
+    size_t nPos = 0;
+    while (nPos < strSide.size()) {
+        const size_t nEnd = strSide.find_first_of("\r\n", nPos);
+        if (nEnd == std::string_view::npos) {
+            AddLine(strOut, strSide.substr(nPos));
+            return;
+        }
+        AddLine(strOut, strSide.substr(nPos, nEnd - nPos));
+        nPos = nEnd + 1;
+        if (strSide[nEnd] == '\r' && nPos < strSide.size() && strSide[nPos] == '\n') ++nPos;
+    }
+}
+
+// SOURCE_DATE_EPOCH as seconds since 1970, when it holds nothing but digits
+// and fits the time type.
+bool SourceDateEpoch(std::time_t& tEpoch) {
+    const char* pszValue = std::getenv("SOURCE_DATE_EPOCH");
+    if (pszValue == nullptr || *pszValue == '\0') return false;
+    std::time_t tValue = 0;
+    constexpr std::time_t tMax = std::numeric_limits<std::time_t>::max();
+    for (const char* p = pszValue; *p != '\0'; ++p) {
+        if (*p < '0' || *p > '9') return false;
+        const int nDigit = *p - '0';
+        if (tValue > (tMax - nDigit) / 10) return false;
+        tValue = tValue * 10 + nDigit;
+    }
+    tEpoch = tValue;
+    return true;
+}
+
+std::string FormatDate(const std::tm& tmDate) {
+    char szDate[64] = {};
+    const size_t nLength = std::strftime(szDate, sizeof szDate, "%m-%d-%Y", &tmDate);
+    return std::string(szDate, nLength);
+}
+
+}  // namespace
+
+std::string CsvRecord(const DecodeResult& result) {
+    std::string strOut(kVersion);
+    for (const std::string* pField :
+         {&result.m_strVinPrefix, &result.m_strVinTail, &result.m_strDateCode, &result.m_strSchedCode,
+          &result.m_strStyleCode, &result.m_strPlantBody, &result.m_strTrimCode, &result.m_strPaintCode,
+          &result.m_strOptionCodes}) {
+        strOut += ',';
+        strOut += RecordField(*pField, ',');
+    }
+    return strOut;
+}
+
+std::string TabRecord(const DecodeResult& result, std::string_view strDate) {
+    auto field = [](std::string_view strField) { return RecordField(strField, '\t'); };
+    return "\t" + field(strDate) + "\t\t\t" + field(result.m_strVinPrefix) + "\t" + field(result.m_strVinTail) +
+           "\t" + field(result.m_strDateCode) + "\t" + field(result.m_strSchedCode) + "\t" +
+           field(result.m_strPlantBody) + "\t\t" + field(result.m_strPaintCode) + "\t" +
+           field(result.m_strTrimCode) + "\t" + field(result.m_strOptionCodes);
+}
+
+std::string DecodeFileContent(const DecodeResult& result, const std::vector<std::string>& lines,
+                              std::string_view strDate, std::string_view strSaveDir,
+                              const std::optional<std::string>& strSideFile) {
+    std::string strOut;
+    AddLine(strOut, CsvRecord(result));
+    AddLine(strOut, TabRecord(result, strDate));
+    AddLine(strOut, kTopLinesNotice);
+    AddLine(strOut, "");
+    AddLine(strOut, std::string(kSavedInDirectory) + std::string(strSaveDir));
+    AddLine(strOut, kFileEmailRequest);
+    AddLine(strOut, "");
+    for (const std::string& strLine : lines) AddLine(strOut, strLine);
+    AddLine(strOut, "");
+    AddLine(strOut, "");
+    if (strSideFile) AddSideFile(strOut, *strSideFile);
+    return strOut;
+}
+
+std::string DefaultFileName(const DecodeResult& result) {
+    std::string strBase;
+    if (!IsOneOf(result.m_strVinTail, kBlankVinTails)) {
+        strBase = result.m_strVinPrefix + result.m_strVinTail;
+    } else if (!IsOneOf(result.m_strPlantBody, kBlankPlantBodies)) {
+        strBase = std::string(1, CharAt(result.m_strVinTail, 0)) + "B_" + result.m_strPlantBody;
+    }
+    if (strBase.empty()) return {};
+    return FileNameSafe(strBase) + std::string(kDefaultExtension);
+}
+
+std::string DecodeFileDate(std::time_t tNow) {
+    std::tm tmDate{};
+    std::time_t tEpoch = 0;
+    if (SourceDateEpoch(tEpoch) && gmtime_r(&tEpoch, &tmDate) != nullptr) return FormatDate(tmDate);
+    if (localtime_r(&tNow, &tmDate) == nullptr) return {};
+    return FormatDate(tmDate);
+}
+
+}  // namespace vexlor
