@@ -20,6 +20,14 @@ inline constexpr std::string_view kResultsEmailRequest =
     "Please e-mail this information to VELK at velk@example.org";
 // The request in the About and Favorite Web Sites dialogs.
 inline constexpr std::string_view kDialogEmailRequest =
-    "Please e-mail your tag data or the saved data file to VELK at velk@example.org so that we can add it to our database.";
+    "Please e-mail your tag data or the saved data file to VELK at velk@example.org.";
+
+// The About dialog's own lines.
+inline constexpr std::string_view kAboutVersionPrefix = "Vexlor Version ";
+inline constexpr std::string_view kAboutNotice = "Maintained by VELK";
+inline constexpr std::string_view kAboutAuthorCredit = "Written for VELK";
+inline constexpr std::string_view kAboutAcknowledgement = "Thanks to every owner who sent in tag data.";
+inline constexpr std::string_view kAboutPhotoCaption = "A 1967 Camaro coupe, one of the cars in our records.";
+inline constexpr std::string_view kAboutInfoRequest = "Know a code we do not decode yet? Please tell us.";
 
 }  // namespace vexlor

@@ -76,6 +76,9 @@ const DialogTemplate& HelpDecodingTemplate();
 // The control with this id in a template, or null.
 const ControlSpec* FindControl(const DialogTemplate& dialog, int nId);
 
+// The program's icon.
+inline constexpr int kIconProgram = 128;
+
 // Bitmap ids of the drawn pictures.
 inline constexpr int kBitmapVelkLogo = 132;
 inline constexpr int kBitmapSorvanLogo = 141;

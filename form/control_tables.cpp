@@ -1,17 +1,14 @@
-// Placeholder until the control tables are written.
+// Lookups over the windows' control tables. The tables themselves live in one
+// file per window (tag_form_template.cpp, about_template.cpp, ...).
 #include "form/control_table.h"
 
 namespace vexlor {
-namespace {
-const DialogTemplate kEmpty{0, "", 0, 0, "", 8, 0, {}};
-}
-const DialogTemplate& TagFormTemplate() { return kEmpty; }
-const DialogTemplate& AboutTemplate() { return kEmpty; }
-const DialogTemplate& WebSitesTemplate() { return kEmpty; }
-const DialogTemplate& ResultsTemplate() { return kEmpty; }
-const DialogTemplate& HelpDecodingTemplate() { return kEmpty; }
+
 const ControlSpec* FindControl(const DialogTemplate& dialog, int nId) {
-    for (const ControlSpec& c : dialog.controls) if (c.nId == nId) return &c;
+    for (const ControlSpec& control : dialog.controls) {
+        if (control.nId == nId) return &control;
+    }
     return nullptr;
 }
+
 }  // namespace vexlor

@@ -1,14 +1,83 @@
-// Placeholder until the layouts are written.
+// The tag form's start state, its three year layouts, Clear All, the sample
+// tag and the hand-over of the form's texts to the decoder.
+#include "decoder/decode.h"
+#include "decoder/program_info.h"
+#include "form/control_ids.h"
+#include "form/data_fields.h"
+#include "form/sample_tag.h"
 #include "form/tag_form.h"
+#include "form/year_layouts.h"
 
 namespace vexlor {
-void TagForm::InitForm() {}
-void TagForm::ShowField(int, bool) {}
-void TagForm::ApplyLayout(int) {}
-void TagForm::OnYearSelChange(int) {}
-void TagForm::OnYearEditChange() {}
-void TagForm::OnClearAll() {}
-void TagForm::OnHelpDecoding(bool) {}
-TagFields TagForm::ReadTagFields() const { return {}; }
-std::optional<DecodeResult> TagForm::DecodeForm() { return std::nullopt; }
+namespace {
+
+constexpr int kOptionGroups[] = {ctl::Group1, ctl::Group2, ctl::Group3, ctl::Group4, ctl::Group5};
+
+}  // namespace
+
+void TagForm::InitForm() {
+    // Only the text: no list entry is selected and no year handler runs. The
+    // window opens in the 1967 layout as built.
+    m_controls.SetText(ctl::Year, "1967");
+}
+
+void TagForm::ShowField(int nId, bool bShow) {
+    m_controls.SetShown(nId, bShow);
+    m_controls.SetEnabled(nId, bShow);
+}
+
+void TagForm::ApplyLayout(int nYear) {
+    if (nYear != 7 && nYear != 8 && nYear != 9) return;
+    for (const LayoutRow& row : LayoutRows()) {
+        if (row.nId == ctl::TopLegend) {
+            m_controls.SetText(ctl::TopLegend, TopLegendText(nYear));
+        } else {
+            ShowField(row.nId, ShownInLayout(row, nYear));
+        }
+    }
+}
+
+void TagForm::OnYearSelChange(int nIndex) {
+    // The year list is "1967", "1968", "1969"; with no entry selected the
+    // layout stays as it is.
+    if (nIndex >= 0 && nIndex <= 2) ApplyLayout(7 + nIndex);
+    OnClearAll();
+}
+
+void TagForm::OnYearEditChange() {
+    // Typing toggles only the option-group fields; the rest of the layout
+    // follows a pick from the list.
+    const int nYear = YearDigit(m_controls.GetText(ctl::Year));
+    if (nYear != 0) {
+        for (int nId : kOptionGroups) ShowField(nId, nYear == 7);
+    }
+    OnClearAll();
+}
+
+void TagForm::OnClearAll() {
+    for (int nId : kDataFieldOrder) m_controls.SetText(nId, "");
+}
+
+void TagForm::OnHelpDecoding(bool bEndedWithOk) {
+    if (!bEndedWithOk) return;
+    m_controls.SetText(ctl::Year, "1967");
+    ApplyLayout(7);
+    for (const auto& [nId, strValue] : SampleTagValues()) m_controls.SetText(nId, strValue);
+}
+
+TagFields TagForm::ReadTagFields() const {
+    TagFields fields;
+    for (const TagFieldInfo& info : kTagFieldInfos) FieldText(fields, info) = m_controls.GetText(info.nControlId);
+    return fields;
+}
+
+std::optional<DecodeResult> TagForm::DecodeForm() {
+    TagFields fields = ReadTagFields();
+    if (YearDigit(fields.strYear) == 0) {
+        m_controls.MessageBox(kYearMessage, kProgramName);
+        return std::nullopt;
+    }
+    return Decode(fields);
+}
+
 }  // namespace vexlor
