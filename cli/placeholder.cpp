@@ -1,2 +1,0 @@
-// Placeholder until the command line is written.
-namespace vexlor {}
