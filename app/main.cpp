@@ -1,2 +1,24 @@
-// Placeholder until the window is written.
-int main() { return 0; }
+// Vexlor: decodes the cowl tag and VIN of 1967-1969 Camaro cars. The program
+// takes no arguments; the tag form is its one window and "Exit" ends it.
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "app/pictures.h"
+#include "app/startup_report.h"
+#include "app/tag_form_window.h"
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexlor"));
+    QApplication::setWindowIcon(vexlor::ProgramIcon());
+
+    vexlor::TagFormWindow form;
+    if (vexlor::StartupReportWanted())
+        QObject::connect(&form, &vexlor::TagFormWindow::FirstShown, [&sinceMain] {
+            vexlor::ReportStartup(sinceMain.elapsed());
+        });
+    form.exec();
+    return 0;
+}

@@ -1,2 +1,0 @@
-// Placeholder until the window is written.
-namespace vexlor {}

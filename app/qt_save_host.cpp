@@ -1,0 +1,97 @@
+#include "app/qt_save_host.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QUrl>
+#include <ctime>
+
+#include "app/desktop_launcher.h"
+#include "app/qt_text.h"
+#include "decoder/program_info.h"
+#include "results/decode_file.h"
+
+namespace vexlor {
+
+std::string PathToBytes(const QString& strPath) { return QFile::encodeName(strPath).toStdString(); }
+
+QString PathFromBytes(const std::string& strPath) {
+    return QFile::decodeName(QByteArray(strPath.data(), static_cast<qsizetype>(strPath.size())));
+}
+
+bool QtSaveHost::FileExists(const std::string& strPath) { return QFileInfo::exists(PathFromBytes(strPath)); }
+
+bool QtSaveHost::AskReplace(const std::string& strQuestion) {
+    QMessageBox box(QMessageBox::Question, ToQString(kProgramName), ToQString(strQuestion),
+                    QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtSaveHost::AskSaveAsPath(const std::string& strDirectory) {
+    QFileDialog dialog(m_parent, QString(), PathFromBytes(strDirectory));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("any"));
+    dialog.selectFile(QStringLiteral("*.txt"));
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        // A name with wildcards ("*.txt") is a filter for the listing, not a file.
+        if (!chosen.fileName().contains(QLatin1Char('*')) && !chosen.fileName().contains(QLatin1Char('?')))
+            return PathToBytes(chosen.absoluteFilePath());
+        dialog.setDirectory(chosen.absolutePath());
+        dialog.setNameFilter(chosen.fileName());
+        dialog.selectFile(chosen.fileName());
+    }
+}
+
+std::optional<std::string> QtSaveHost::ReadFile(const std::string& strPath) {
+    QFile file(PathFromBytes(strPath));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return std::string(content.constData(), static_cast<size_t>(content.size()));
+}
+
+bool QtSaveHost::WriteFileAtomically(const std::string& strPath, const std::string& strContent,
+                                     std::string& strError) {
+    QSaveFile file(PathFromBytes(strPath));
+    const auto nSize = static_cast<qint64>(strContent.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(strContent.data(), nSize) != nSize || !file.commit()) {
+        strError = FromQString(file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void QtSaveHost::ReportWriteFailure(const std::string& strMessage) {
+    QMessageBox box(QMessageBox::Warning, ToQString(kProgramName), ToQString(strMessage), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtSaveHost::IsExecutableFile(const std::string& strPath) {
+    const QFileInfo info(PathFromBytes(strPath));
+    return info.isFile() && info.isExecutable();
+}
+
+void QtSaveHost::StartProgram(const std::string& strProgram, const std::vector<std::string>& args) {
+    QStringList arguments;
+    for (const std::string& arg : args) arguments << PathFromBytes(arg);
+    // The program is given a bare file name: it runs in its own directory,
+    // where the file was saved.
+    const QString program = PathFromBytes(strProgram);
+    Launcher().StartDetached(program, arguments, QFileInfo(program).absolutePath());
+}
+
+void QtSaveHost::OpenInViewer(const std::string& strPath) {
+    Launcher().OpenUrl(QUrl::fromLocalFile(PathFromBytes(strPath)));
+}
+
+std::string QtSaveHost::Today() { return DecodeFileDate(std::time(nullptr)); }
+
+}  // namespace vexlor

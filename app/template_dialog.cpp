@@ -1,0 +1,143 @@
+#include "app/template_dialog.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "app/form_combo_box.h"
+#include "app/pictures.h"
+#include "app/qt_text.h"
+#include "form/control_ids.h"
+
+namespace vexlor {
+namespace {
+
+// The edit boxes of the templates are 12 units high; a closed drop-down box
+// takes the same height, the rest of its rectangle is its dropped list.
+constexpr int kEditHeightUnits = 12;
+
+Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+    if (dialog.nFlags & kCaption) flags |= Qt::WindowTitleHint;
+    else flags |= Qt::FramelessWindowHint;
+    if (dialog.nFlags & kSysMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialog.nFlags & kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    if (dialog.nFlags & kTaskBar) flags = (flags & ~Qt::WindowType_Mask) | Qt::Window;
+    return flags;
+}
+
+}  // namespace
+
+TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
+    : QDialog(parent, WindowFlagsOf(dialog)),
+      m_template(dialog),
+      m_font(DialogFont(dialog.strFontFace, dialog.nPointSize)),
+      m_units(m_font) {
+    setFont(m_font);
+    setWindowTitle(ToQString(dialog.strCaption));
+    setFixedSize(m_units.ToPixels(dialog.cx, dialog.cy));
+    setSizeGripEnabled(false);
+    for (const ControlSpec& spec : dialog.controls) {
+        QWidget* widget = CreateControl(spec);
+        widget->setGeometry(m_units.ToPixels(spec.x, spec.y, spec.cx, spec.cy));
+        if (spec.kind == ControlKind::ComboBox) {
+            widget->setFixedHeight(m_units.ToPixelsY(kEditHeightUnits));
+            const int nListHeight = m_units.ToPixelsY(spec.cy) - m_units.ToPixelsY(kEditHeightUnits);
+            static_cast<QComboBox*>(widget)->setMaxVisibleItems(std::max(1, nListHeight / QFontMetrics(m_font).height()));
+        }
+        if (spec.nFlags & kHidden) widget->hide();
+        if (spec.nFlags & kDisabled) widget->setEnabled(false);
+        widget->setToolTip(ToQString(spec.strToolTip));
+        if (spec.nId != ctl::None && !m_byId.count(spec.nId)) m_byId[spec.nId] = widget;
+        m_widgets.push_back(widget);
+    }
+    // The first control of the template lies on top, as the tag outline's
+    // group box lies under the fields it frames.
+    for (auto it = m_widgets.rbegin(); it != m_widgets.rend(); ++it) (*it)->raise();
+}
+
+QWidget* TemplateDialog::CreateControl(const ControlSpec& spec) {
+    const QString text = ToQString(spec.strText);
+    switch (spec.kind) {
+        case ControlKind::ComboBox: {
+            auto* box = new FormComboBox((spec.nFlags & kSorted) != 0, this);
+            for (std::string_view entry : spec.initialList) box->AddEntry(entry);
+            box->SetTextQuietly("");
+            return box;
+        }
+        case ControlKind::EditBox: {
+            auto* edit = new QLineEdit(this);
+            edit->setText(text);
+            return edit;
+        }
+        case ControlKind::StaticText: {
+            auto* label = new QLabel(text, this);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(((spec.nFlags & kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(text, this);
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(this);
+            button->setAutoDefault((spec.nFlags & kDefaultButton) != 0);
+            if (spec.nFlags & kBitmapButton) {
+                const QPixmap picture = DrawPicture(spec.nImage);
+                button->setIcon(QIcon(picture));
+                button->setIconSize(picture.size());
+                button->setAccessibleName(text);
+            } else {
+                button->setText(text);
+            }
+            return button;
+        }
+        case ControlKind::RadioButton: {
+            auto* rivet = new QRadioButton(text, this);
+            rivet->setFocusPolicy(Qt::NoFocus);
+            return rivet;
+        }
+        case ControlKind::ListBox: {
+            auto* list = new QListWidget(this);
+            if (spec.nFlags & kNoBorder) list->setFrameShape(QFrame::NoFrame);
+            if (spec.nFlags & kVScroll) list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setSelectionMode((spec.nFlags & kExtendedSel) ? QAbstractItemView::ExtendedSelection
+                                                                 : QAbstractItemView::SingleSelection);
+            list->setUniformItemSizes(true);
+            for (std::string_view entry : spec.initialList) list->addItem(ToQString(entry));
+            return list;
+        }
+        case ControlKind::Icon: {
+            auto* icon = new QLabel(this);
+            icon->setPixmap(ProgramIcon().pixmap(32, 32));
+            icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return icon;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(this);
+            picture->setPixmap(DrawPicture(spec.nImage));
+            picture->setAlignment((spec.nFlags & kCentred) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop));
+            return picture;
+        }
+    }
+    return new QWidget(this);
+}
+
+QWidget* TemplateDialog::Control(int nId) const {
+    auto it = m_byId.find(nId);
+    return it == m_byId.end() ? nullptr : it->second;
+}
+
+const ControlSpec* TemplateDialog::SpecOf(const QWidget* widget) const {
+    for (size_t i = 0; i < m_widgets.size() && i < m_template.controls.size(); ++i)
+        if (m_widgets[i] == widget) return &m_template.controls[i];
+    return nullptr;
+}
+
+}  // namespace vexlor
