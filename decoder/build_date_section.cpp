@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "decoder/sections.h"
+#include "decoder/style_plant_tables.h"
 #include "decoder/text.h"
 
 namespace vexlor {
@@ -27,12 +28,13 @@ bool IsSpringCode(std::string_view strDate) {
 
 // An autumn code of a 1969 car that was built in calendar 1969: a Norwood car
 // whose plant or special code was read without fault, or whose VIN serial
-// starts with 6.
+// starts with 6. The sentence of a blank plant field says nothing about when
+// the car was built, so it is no such note.
 bool LateIn1969(const DecodeContext& ctx) {
     const DecodeResult& result = ctx.result;
     if (ctx.bLosAngeles || result.m_bVinLosAngeles) return false;
-    const bool bPlantNoteClean =
-        !result.m_strPlantNote.empty() && result.m_strPlantNote.find("??") == std::string::npos;
+    const bool bPlantNoteClean = !result.m_strPlantNote.empty() && result.m_strPlantNote != kPlantBlank &&
+                                 result.m_strPlantNote.find("??") == std::string::npos;
     return bPlantNoteClean || SafeSubstr(result.m_strVinTail, 0, 3) == "9N6";
 }
 

@@ -59,6 +59,10 @@ const std::vector<DateCase> kDateCases = {
      "08A = Built the First week of August."},
     {"PlantNoteWithQuestionMarksVinDecides", 9, "", "08A", "Q12 = ??", "9N612345", 0, 0, "908A",
      "08A = Built the First week of August."},
+    {"BlankPlantSentenceIsNoEvidence", 9, "", "09C", "No Assm. Plant given.", "", 0, 0, "809C",
+     "09C = Built the Third week of September."},
+    {"BlankPlantSentenceVinDecides", 9, "", "09C", "No Assm. Plant given.", "9N600001", 0, 0, "909C",
+     "09C = Built the Third week of September."},
     {"OtherSerialDigit", 9, "", "10B", "", "9N500001", 0, 0, "810B", "10B = Built the Second week of October."},
     {"ShortVinTail", 9, "", "10B", "", "9N", 0, 0, "810B", "10B = Built the Second week of October."},
     {"Late1969December", 9, "", "12E", "D80 = Spoiler equipment", "", 0, 0, "912E",
@@ -136,6 +140,9 @@ const std::vector<Decode69Case> kDecode69Cases = {
     {"NorwoodSerialSeven", "NOR", "", "124379N", "700001", "809C"},
     {"LosAngelesPlant", "LOS", "", "", "", "809C"},
     {"LosAngelesVin", "", "", "124379L", "500001", "809C"},
+    {"BlankPlantNoVin", "", "", "", "", "809C"},
+    {"BlankPlantNorwoodVin", "", "", "124379N", "500001", "809C"},
+    {"BlankPlantNorwoodVinSpecialCode", "", "X33", "124379N", "500001", "909C"},
 };
 
 class BuildDateDecode69 : public testing::TestWithParam<Decode69Case> {};
