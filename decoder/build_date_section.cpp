@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/build_months.h"
 #include "decoder/sections.h"
 #include "decoder/style_plant_tables.h"
 #include "decoder/text.h"
@@ -18,13 +19,6 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 };
 
 constexpr std::array<std::string_view, 5> kWeekNames{"First", "Second", "Third", "Fourth", "Fifth"};
-
-// Months 01 to 07. Every other text, also one not starting with '0', is an
-// autumn code.
-bool IsSpringCode(std::string_view strDate) {
-    const char c1 = CharAt(strDate, 1);
-    return CharAt(strDate, 0) == '0' && c1 != '8' && c1 != '9';
-}
 
 // An autumn code of a 1969 car that was built in calendar 1969: a Norwood car
 // whose plant or special code was read without fault, or whose VIN serial
@@ -85,7 +79,8 @@ void DecodeBuildDate(DecodeContext& ctx) {
         return;
     }
     std::string strDate = ToUpperAscii(strTyped);
-    const bool bSpring = IsSpringCode(strDate);
+    // Months 01 to 07; every other text, also one not starting with '0', is an autumn code.
+    const bool bSpring = !EarlyBuild(strDate);
     if (const char cDigit = CalendarDigit(ctx, bSpring)) {
         result.m_strDateCode = cDigit;
         result.m_strDateCode += strDate;

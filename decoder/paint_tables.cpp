@@ -272,12 +272,6 @@ std::string PaintLookup69(int bConvertible, std::string_view strLower, std::stri
     return paint.strCode + ":" + paint.strLine;
 }
 
-int EarlyBuild(std::string_view strBuildDate) {
-    if (strBuildDate.empty()) return 0;
-    const char cSecond = CharAt(strBuildDate, 1);
-    return strBuildDate.front() != '0' || cSecond == '8' || cSecond == '9';
-}
-
 bool InteriorPaintLookup(std::string_view strCode, DecodeResult& result) {
     const std::optional<size_t> nIndex = FindPaint(kInteriorPaints1967, strCode);
     if (!nIndex) return false;

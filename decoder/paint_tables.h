@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "decoder/build_months.h"
 #include "decoder/decode_result.h"
 
 namespace vexlor {
@@ -37,9 +38,6 @@ std::string_view TrimTopCode(std::string_view strTop);
 
 // "There is a Paint code problem.  (<lower>-<top>)" with the whole codes.
 std::string PaintProblemLine(std::string_view strLower, std::string_view strTop);
-
-// 1 when the build date text is not empty and names a month 08 to 12.
-int EarlyBuild(std::string_view strBuildDate);
 
 // A whole-text match of one of the eight interior paint letters sets
 // m_strPlantNote, empties m_strSchedCode and sets m_strOptionCodes; returns
