@@ -1,15 +1,14 @@
 #pragma once
-// Helpers of the window tests: answering the modal windows that a handler
-// opens, picking from a drop-down list and typing as a user does, and a
-// launcher that records what would have been started.
+// Helpers of the window tests: the shown form, answering the modal windows
+// that a handler opens, picking from a drop-down list and typing as a user
+// does, and a launcher that records what would have been started.
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -18,9 +17,17 @@
 
 #include "app/desktop_launcher.h"
 #include "app/form_combo_box.h"
-#include "app/template_dialog.h"
+#include "app/tag_form_window.h"
 
 namespace vexlor::testing {
+
+// A new form, shown and active as at start-up (null if it never became active).
+inline std::unique_ptr<TagFormWindow> ShowForm() {
+    auto form = std::make_unique<TagFormWindow>();
+    form->show();
+    form->activateWindow();
+    return QTest::qWaitForWindowActive(form.get()) ? std::move(form) : nullptr;
+}
 
 // Waits for a modal window of type T and hands it to act; gives up after
 // about ten seconds. Several waits may run at once, each for its own type.
@@ -39,20 +46,28 @@ void WhenModalIs(std::function<void(T*)> act) {
     timer->start(20);
 }
 
-// A message box seen by a test.
-struct MessageSeen {
-    QString strTitle;
-    QString strText;
-};
+// While it lives, answers every message box with the next of its answers
+// (OK once they run out) and keeps the title and text of each.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(std::vector<QMessageBox::StandardButton> answers = {}) : m_answers(std::move(answers)) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            seen.push_back({box->windowTitle(), box->text()});
+            const size_t nAnswer = seen.size() - 1;
+            QAbstractButton* answer = box->button(nAnswer < m_answers.size() ? m_answers[nAnswer] : QMessageBox::Ok);
+            if (answer) answer->click();
+            else box->reject();
+        });
+        m_timer.start(20);
+    }
+    std::vector<std::pair<QString, QString>> seen;  // title, text
 
-// Answers the next message box with button and records it.
-inline void AnswerMessageBox(std::vector<MessageSeen>& seen, QMessageBox::StandardButton button) {
-    WhenModalIs<QMessageBox>([&seen, button](QMessageBox* box) {
-        seen.push_back({box->windowTitle(), box->text()});
-        if (QAbstractButton* answer = box->button(button)) answer->click();
-        else box->reject();
-    });
-}
+private:
+    std::vector<QMessageBox::StandardButton> m_answers;
+    QTimer m_timer;
+};
 
 // Picks the entry text from a box's list as a user does: the list drops
 // down, the entry is clicked.
@@ -93,15 +108,10 @@ public:
     ~RecordingLauncher() override { SetLauncher(nullptr); }
     void OpenUrl(const QUrl& url) override { urls.push_back(url); }
     void StartDetached(const QString& strProgram, const QStringList& args, const QString& strWorkingDir) override {
-        programs.push_back({strProgram, args, strWorkingDir});
+        programs.push_back(QStringList{strProgram, strWorkingDir} + args);
     }
-    struct Started {
-        QString strProgram;
-        QStringList args;
-        QString strWorkingDir;
-    };
     std::vector<QUrl> urls;
-    std::vector<Started> programs;
+    std::vector<QStringList> programs;  // program, working directory, arguments
 };
 
 }  // namespace vexlor::testing

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -91,17 +92,18 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& strCon
 
 std::vector<std::string> SplitLines(const std::string& strText) {
     std::vector<std::string> lines;
-    size_t nPos = 0;
-    while (nPos < strText.size()) {
-        const size_t nEnd = strText.find('\n', nPos);
-        if (nEnd == std::string::npos) {
-            lines.push_back(strText.substr(nPos));
-            break;
-        }
+    for (size_t nPos = 0; nPos < strText.size();) {
+        const size_t nEnd = std::min(strText.find('\n', nPos), strText.size());
         lines.push_back(strText.substr(nPos, nEnd - nPos));
         nPos = nEnd + 1;
     }
     return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, const std::string& strEnd) {
+    std::string strText;
+    for (const std::string& strLine : lines) strText += strLine + strEnd;
+    return strText;
 }
 
 }  // namespace vexlor::test

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the command-line tests: running RunCli in-process, running the
-// built vexlor-decode in a directory, and temporary directories.
+// built vexlor-decode in a directory, temporary directories, and the sample
+// tag's list lines.
 
 #include <filesystem>
 #include <string>
@@ -49,5 +50,25 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& strCon
 
 // Splits at '\n'; a final empty piece after the last '\n' is dropped.
 std::vector<std::string> SplitLines(const std::string& strText);
+// Each line followed by strEnd.
+std::string JoinLines(const std::vector<std::string>& lines, const std::string& strEnd);
+
+// The decode of the sample 1967 tag: no VIN, body 65727, date 01A, style
+// 67-12437, plant NOR with interior paint D, trim 741-Z, paint R-R, options W, E, L.
+inline const std::vector<std::string> kSampleLines = {
+    "Decode for body number: 065727",
+    " ",
+    "01A = Built the First week of January.",
+    "67-12437 = Standard Interior Coupe.",
+    "NOR = Built in Norwood Ohio.",
+    "741 = Standard Red Bucket Seats.",
+    "Z = (A50) Strato Bucket Seats (without headrests).",
+    "R-R = Car Color is Bolero Red",
+    "D = Interior paint is Red",
+    "Options:",
+    "1W = (A02) Tinted W/S only",
+    "2E = (C60) Air Conditioner",
+    "3L = (Z22) Rally Sport Package",
+};
 
 }  // namespace vexlor::test

@@ -16,26 +16,21 @@ std::string AllBytes(int nFrom, int nTo) {
     return strText;
 }
 
-std::vector<DecodeResult> AwkwardResults() {
+TEST(BatchJsonWriterTest, SameBytesAsNlohmann) {
     std::vector<DecodeResult> results(4);
     results[0].m_nYear = 7;
     results[0].m_bVinGiven = 1;
     results[0].m_strBodyNumber = AllBytes(0, 255);
     results[0].m_strOptions1 = "1E = (A01) Tinted All Glass,1\x1F = ?,";
-    results[1].m_nYear = 0;
     results[1].m_strTrim = AllBytes(0x1E, 0x22) + AllBytes(0x5B, 0x5D) + AllBytes(0x7E, 0x81);
     results[1].m_strVinTail = std::string("a\0b", 3);
     results[2].m_nYear = 9;
     results[2].m_strOptionCodes = "\"\"\\\\\b\f\n\r\t";
     results[3].m_nYear = -2147483647 - 1;  // never written by a decode, but numbers must match too
     for (int n = 0; n < 256; ++n) results[3].m_strPlantNote += std::string(1, static_cast<char>(255 - n)) + "x";
-    return results;
-}
-
-TEST(BatchJsonWriterTest, SameBytesAsNlohmann) {
     const std::vector<std::vector<std::string>> listings = {
         {}, {""}, {" ", "Options:"}, {AllBytes(0, 255), AllBytes(128, 255), "\x7F"}};
-    for (const DecodeResult& result : AwkwardResults()) {
+    for (const DecodeResult& result : results) {
         for (const std::vector<std::string>& lines : listings) {
             std::string strFast;
             AppendDecodeJson(strFast, result, lines);
@@ -44,35 +39,15 @@ TEST(BatchJsonWriterTest, SameBytesAsNlohmann) {
     }
 }
 
-TEST(BatchJsonWriterTest, AppendsToWhatIsThere) {
+TEST(BatchJsonWriterTest, AppendsToWhatIsThereAndEscapesLikeThis) {
     std::string strOut = "before\n";
     DecodeResult result;
     result.m_nYear = 8;
-    AppendDecodeJson(strOut, result, {"x"});
-    EXPECT_TRUE(strOut.starts_with("before\n{\"year\":8,\"vin_given\":false,\"body_number\":\"\","));
-    EXPECT_TRUE(strOut.ends_with(",\"option_codes\":\"\",\"lines\":[\"x\"]}"));
-}
-
-TEST(BatchJsonWriterTest, EscapesLikeThis) {
-    DecodeResult result;
     result.m_strStyle = std::string("\b\f\n\r\t\x1F\x7F\"\\/\0", 11);
-    std::string strOut;
     AppendDecodeJson(strOut, result, {"\xA9\xFF"});
-    EXPECT_NE(strOut.find(R"("style":"\b\f\n\r\t\u001f)"
-                          "\x7F"
-                          R"(\"\\/\u0000")"),
-              std::string::npos);
-    EXPECT_TRUE(strOut.ends_with("\"lines\":[\"\xC2\xA9\xC3\xBF\"]}"));
-}
-
-TEST(Latin1ToUtf8Test, Bytes) {
-    EXPECT_EQ(Latin1ToUtf8(""), "");
-    EXPECT_EQ(Latin1ToUtf8("abc"), "abc");
-    EXPECT_EQ(Latin1ToUtf8("\x80\xC9\xFF"), "\xC2\x80\xC3\x89\xC3\xBF");
-}
-
-TEST(BatchErrorJsonTest, LineAndError) {
-    EXPECT_EQ(BatchErrorJson(12, "unknown key \"x\""), R"({"line":12,"error":"unknown key \"x\""})");
+    EXPECT_TRUE(strOut.starts_with("before\n{\"year\":8,\"vin_given\":false,\"body_number\":\"\","));
+    EXPECT_NE(strOut.find("\"style\":\"\\b\\f\\n\\r\\t\\u001f\x7F\\\"\\\\/\\u0000\""), std::string::npos);
+    EXPECT_TRUE(strOut.ends_with(",\"option_codes\":\"\",\"lines\":[\"\xC2\xA9\xC3\xBF\"]}"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory form for the tests: every control is a record of text, list,
 // visibility, enabled state and selection. Controls spring into being when
-// first used; a template fills them with their start state.
+// first used; a template fills them with their start state. Every text and
+// visibility change is logged in the order it happens.
 
 #include <algorithm>
 #include <functional>
@@ -40,8 +41,14 @@ public:
     }
 
     std::string GetText(int nId) const override { return Find(nId).strText; }
-    void SetText(int nId, std::string_view strText) override { m_controls[nId].strText = std::string(strText); }
-    void SetShown(int nId, bool bShown) override { m_controls[nId].bShown = bShown; }
+    void SetText(int nId, std::string_view strText) override {
+        m_log.push_back("T" + std::to_string(nId) + "=" + std::string(strText));
+        m_controls[nId].strText = std::string(strText);
+    }
+    void SetShown(int nId, bool bShown) override {
+        m_log.push_back("S" + std::to_string(nId) + (bShown ? "+" : "-"));
+        m_controls[nId].bShown = bShown;
+    }
     bool IsShown(int nId) const override { return Find(nId).bShown; }
     void SetEnabled(int nId, bool bEnabled) override { m_controls[nId].bEnabled = bEnabled; }
     bool IsEnabled(int nId) const override { return Find(nId).bEnabled; }
@@ -51,12 +58,8 @@ public:
     }
     void AddString(int nId, std::string_view strEntry) override {
         Control& c = m_controls[nId];
-        if (c.bSorted) {
-            auto it = std::upper_bound(c.list.begin(), c.list.end(), std::string(strEntry));
-            c.list.insert(it, std::string(strEntry));
-        } else {
-            c.list.emplace_back(strEntry);
-        }
+        auto it = c.bSorted ? std::upper_bound(c.list.begin(), c.list.end(), std::string(strEntry)) : c.list.end();
+        c.list.insert(it, std::string(strEntry));
     }
     std::vector<std::string> GetList(int nId) const override { return Find(nId).list; }
     int GetCurSel(int nId) const override { return Find(nId).nCurSel; }
@@ -68,9 +71,7 @@ public:
         m_messages.emplace_back(std::string(strText), std::string(strCaption));
     }
 
-    // Test helpers.
-    void SetSorted(int nId, bool bSorted = true) { m_controls[nId].bSorted = bSorted; }
-    // Selects the list entry whose text is strEntry, as a user's pick does before the
+    // Selects the list entry strEntry, as a user's pick does before the
     // selection-change notification (the edit text is not yet updated). Returns its index.
     int Select(int nId, std::string_view strEntry) {
         Control& c = m_controls[nId];
@@ -81,6 +82,7 @@ public:
     void OnFocus(std::function<void(int)> onFocus) { m_onFocus = std::move(onFocus); }
     const std::vector<std::pair<std::string, std::string>>& Messages() const { return m_messages; }
     const std::vector<int>& FocusLog() const { return m_focusLog; }
+    std::vector<std::string>& Log() { return m_log; }
 
 private:
     const Control& Find(int nId) const {
@@ -92,6 +94,7 @@ private:
     std::map<int, Control> m_controls;
     std::vector<std::pair<std::string, std::string>> m_messages;
     std::vector<int> m_focusLog;
+    std::vector<std::string> m_log;
     std::function<void(int)> m_onFocus;
 };
 

@@ -1,74 +1,59 @@
-// The form's start state, the three year layouts, typing a year and Clear All.
+// The form's start state, the three year layouts picked and typed, Clear All,
+// the sample tag, and handing the form to the decoder.
 #include <gtest/gtest.h>
 
 #include <ostream>
 
-#include "layout_fixture.h"
+#include "decoder/decode.h"
+#include "form/sample_tag.h"
+#include "form_fixture.h"
 
 namespace vexlor::testing {
 namespace {
 
-TEST_F(LayoutTest, StartsAs1967TagWithYearTextOnly) {
+TEST_F(FormTest, StartsAs1967TagWithYearTextOnly) {
     EXPECT_EQ(controls.GetText(1038), "1967");
     EXPECT_EQ(controls.GetCurSel(1038), -1);
-    EXPECT_EQ(controls.Log(), (std::vector<std::string>{"T1038=1967"}));
+    EXPECT_EQ(controls.Log(), (Codes{"T1038=1967"}));
     EXPECT_EQ(HiddenIds(), kHidden67);
     EXPECT_EQ(controls.GetText(1043), "GENERAL MOTORS CORPORATION");
     ExpectDataFieldsEmpty();
-    EXPECT_EQ(controls.GetList(1038), (std::vector<std::string>{"1967", "1968", "1969"}));
-    EXPECT_EQ(controls.GetList(1003), (std::vector<std::string>{"LOS", "NOR"}));
-}
-
-TEST_F(LayoutTest, ShowFieldShowsAndEnablesOrHidesAndDisables) {
-    form.ShowField(1015, false);
-    EXPECT_FALSE(controls.IsShown(1015));
-    EXPECT_FALSE(controls.IsEnabled(1015));
-    form.ShowField(1015, true);
-    EXPECT_TRUE(controls.IsShown(1015));
-    EXPECT_TRUE(controls.IsEnabled(1015));
+    EXPECT_EQ(controls.GetList(1003), (Codes{"LOS", "NOR"}));  // the sorted box sorts its template list
 }
 
 struct PickCase {
-    std::string strFrom;  // year picked first ("" for the start state)
-    std::string strYear;
+    std::string strFrom, strYear;  // the year picked first ("" for the start state), then the one picked
     std::set<int> hidden;
     std::string strLegend;
 };
-void PrintTo(const PickCase& c, std::ostream* os) { *os << '"' << c.strFrom << "\" then \"" << c.strYear << '"'; }
 
-class PickYearTest : public LayoutTest, public ::testing::WithParamInterface<PickCase> {};
+class PickYearTest : public FormTest, public ::testing::WithParamInterface<PickCase> {};
 
 TEST_P(PickYearTest, TakesTheYearsShapeAndEmptiesEveryField) {
     const PickCase& c = GetParam();
     if (!c.strFrom.empty()) PickYear(c.strFrom);
     FillDataFields();
-    const auto lists = Snapshot();
+    const auto before = Snapshot();
     PickYear(c.strYear);
     EXPECT_EQ(HiddenIds(), c.hidden);
+    ExpectEnabledAsShown();
     EXPECT_EQ(controls.GetText(1043), c.strLegend);
     ExpectDataFieldsEmpty();
-    EXPECT_EQ(controls.GetText(1038), c.strYear);
-    for (const ControlSpec& spec : TagFormTemplate().controls) {
-        if (spec.nId < 0 || spec.nId == 2) continue;
-        const bool bRivet = spec.nId == 1012 || spec.nId == 1013;
-        EXPECT_EQ(controls.IsEnabled(spec.nId), controls.IsShown(spec.nId) && !bRivet) << spec.nId;
-    }
     const auto after = Snapshot();
-    for (size_t i = 0; i < lists.size(); ++i) EXPECT_EQ(std::get<1>(after[i]), std::get<1>(lists[i]));
+    for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(std::get<1>(after[i]), std::get<1>(before[i]));  // lists stay
 }
+
+const std::string kGm = "GENERAL MOTORS CORPORATION";
+const std::string kFisher = "BODY BY FISHER";
 
 INSTANTIATE_TEST_SUITE_P(
     Years, PickYearTest,
-    ::testing::Values(PickCase{"", "1968", kHidden68, "BODY BY FISHER"},
-                      PickCase{"", "1969", kHidden69, "BODY BY FISHER"},
-                      PickCase{"1968", "1969", kHidden69, "BODY BY FISHER"},
-                      PickCase{"1969", "1968", kHidden68, "BODY BY FISHER"},
-                      PickCase{"1969", "1967", kHidden67, "GENERAL MOTORS CORPORATION"},
-                      PickCase{"1968", "1967", kHidden67, "GENERAL MOTORS CORPORATION"},
-                      PickCase{"", "1967", kHidden67, "GENERAL MOTORS CORPORATION"},
-                      PickCase{"1969", "1969", kHidden69, "BODY BY FISHER"}));
+    ::testing::Values(PickCase{"", "1968", kHidden68, kFisher}, PickCase{"", "1969", kHidden69, kFisher},
+                      PickCase{"1968", "1969", kHidden69, kFisher}, PickCase{"1969", "1968", kHidden68, kFisher},
+                      PickCase{"1969", "1967", kHidden67, kGm}, PickCase{"1968", "1967", kHidden67, kGm},
+                      PickCase{"", "1967", kHidden67, kGm}, PickCase{"1969", "1969", kHidden69, kFisher}));
 
-TEST_F(LayoutTest, NoSelectionChangesNoVisibilityButStillClears) {
+TEST_F(FormTest, NoSelectionChangesNoVisibilityButStillClears) {
     PickYear("1969");
     for (int nIndex : {-1, 3, 100, -2147483647 - 1}) {
         FillDataFields();
@@ -79,15 +64,14 @@ TEST_F(LayoutTest, NoSelectionChangesNoVisibilityButStillClears) {
 }
 
 struct TypeCase {
-    std::string strFrom;
-    std::string strTyped;
+    std::string strFrom, strTyped;
     std::set<int> hidden;
 };
 void PrintTo(const TypeCase& c, std::ostream* os) {
     *os << '"' << c.strFrom << "\" then typed \"" << c.strTyped.substr(0, 20) << '"';
 }
 
-class TypeYearTest : public LayoutTest, public ::testing::WithParamInterface<TypeCase> {};
+class TypeYearTest : public FormTest, public ::testing::WithParamInterface<TypeCase> {};
 
 TEST_P(TypeYearTest, TogglesOnlyTheOptionGroupsAndEmptiesEveryField) {
     const TypeCase& c = GetParam();
@@ -116,88 +100,82 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{"1969", "1967", kHidden69Typed67}, TypeCase{"1969", "67", kHidden69Typed67},
                       TypeCase{"1969", "1968", kHidden69}, TypeCase{"1968", "1968 ", kHidden68}));
 
-TEST_F(LayoutTest, ClearAllEmptiesTheEighteenFieldsInOrder) {
-    controls.Log().clear();
-    form.OnClearAll();
-    EXPECT_EQ(controls.Log(), (std::vector<std::string>{"T1022=", "T1023=", "T1001=", "T1000=", "T1002=", "T1003=",
-                                                        "T1004=", "T1005=", "T1011=", "T1006=", "T1014=", "T1015=",
-                                                        "T1016=", "T1017=", "T1018=", "T1019=", "T1007=", "T1008="}));
-}
-
-TEST_F(LayoutTest, ClearAllLeavesYearLayoutAndListsIncludingHiddenFields) {
+TEST_F(FormTest, ClearAllEmptiesTheEighteenFieldsInOrderAndNothingElse) {
     PickYear("1969");
     FillDataFields("1967, ,\t\xe9");
     controls.SetText(1038, "sixty-nine");
     auto before = Snapshot();
+    controls.Log().clear();
     form.OnClearAll();
-    auto after = Snapshot();
-    ExpectDataFieldsEmpty();
-    ASSERT_EQ(before.size(), after.size());
-    for (size_t i = 0; i < before.size(); ++i) {
-        std::get<0>(before[i]) = "";
-        std::get<0>(after[i]) = "";
+    EXPECT_EQ(controls.Log(), (Codes{"T1022=", "T1023=", "T1001=", "T1000=", "T1002=", "T1003=", "T1004=", "T1005=",
+                                     "T1011=", "T1006=", "T1014=", "T1015=", "T1016=", "T1017=", "T1018=", "T1019=",
+                                     "T1007=", "T1008="}));
+    for (auto& state : before) {
+        if (std::get<0>(state) == "1967, ,\t\xe9") std::get<0>(state) = "";
     }
-    EXPECT_EQ(before, after);
-    EXPECT_EQ(controls.GetText(1038), "sixty-nine");
-    EXPECT_EQ(controls.GetText(1043), "BODY BY FISHER");
-    EXPECT_EQ(controls.GetText(1047),
-              "CERTIFIES TO THE DEALER THAT THIS VEHICLE CONFORMS TO ALL U.S. FEDERAL MOTOR VEHICLE SAFETY");
+    EXPECT_EQ(Snapshot(), before);  // year text, layout, legends and lists stay
 }
 
-TEST_F(LayoutTest, ReadsEveryFieldAsTyped) {
-    const int ids[] = {1038, 1022, 1023, 1000, 1001, 1002, 1003, 1004, 1005, 1011,
-                       1006, 1014, 1015, 1016, 1017, 1018, 1019, 1007, 1008};
-    for (int nId : ids) controls.SetText(nId, "v" + std::to_string(nId));
-    const TagFields fields = form.ReadTagFields();
-    EXPECT_EQ(fields.strYear, "v1038");
-    EXPECT_EQ(fields.strVinPrefix, "v1022");
-    EXPECT_EQ(fields.strSerial, "v1023");
-    EXPECT_EQ(fields.strBuildDate, "v1000");
-    EXPECT_EQ(fields.strCodeField, "v1001");
-    EXPECT_EQ(fields.strStyle, "v1002");
-    EXPECT_EQ(fields.strPlant, "v1003");
-    EXPECT_EQ(fields.strBodyNumber, "v1004");
-    EXPECT_EQ(fields.strTrim, "v1005");
-    EXPECT_EQ(fields.strSeat, "v1011");
-    EXPECT_EQ(fields.strLowerPaint, "v1006");
-    EXPECT_EQ(fields.strTopPaint, "v1014");
-    EXPECT_EQ(fields.strGroups, (std::array<std::string, 5>{"v1015", "v1016", "v1017", "v1018", "v1019"}));
-    EXPECT_EQ(fields.strBuildDate69, "v1007");
-    EXPECT_EQ(fields.strCode69, "v1008");
+TEST_F(FormTest, SampleSetsYearThenThe1967LayoutThenEveryValueInOrder) {
+    PickYear("1969");
+    FillDataFields("typed before");
+    controls.Log().clear();
+    form.OnHelpDecoding(true);
+    EXPECT_EQ(controls.Log(),
+              (Codes{"T1038=1967", "S1015+", "S1016+", "S1017+", "S1018+", "S1019+", "S1039+", "S1040+", "S1041+",
+                     "S1042+", "S1044+", "S1000+", "S1001+", "S1011+", "S1049+", "S1046-", "S1047-", "S1048-",
+                     "S1007-", "S1008-", "T1043=GENERAL MOTORS CORPORATION", "S1045-", "T1022=", "T1023=", "T1001=D",
+                     "T1000=01A", "T1002=67-12437", "T1003=NOR", "T1004=65727", "T1005=741", "T1011=Z", "T1006=R",
+                     "T1014=R", "T1015=W", "T1016=E", "T1017=L", "T1018=", "T1019=", "T1007=", "T1008="}));
+    EXPECT_EQ(HiddenIds(), kHidden67);
+    ExpectEnabledAsShown();
+    EXPECT_EQ(controls.GetCurSel(1038), 2);  // the list selection stays on "1969"
 }
 
-class UnknownYearTest : public LayoutTest, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(UnknownYearTest, DecodeAsksForTheYearAndLeavesTheForm) {
-    FillDataFields("12");
-    controls.SetText(1038, GetParam());
+TEST_F(FormTest, CancelledSampleLeavesTheForm) {
+    PickYear("1968");
+    FillDataFields("kept");
+    controls.SetText(1038, "68");
     const auto before = Snapshot();
-    EXPECT_FALSE(form.DecodeForm().has_value());
-    ASSERT_EQ(controls.Messages().size(), 1u);
-    EXPECT_EQ(controls.Messages()[0].first, "Please select the model year (1967, 1968 or 1969).");
-    EXPECT_EQ(controls.Messages()[0].second, "Vexlor");
+    controls.Log().clear();
+    form.OnHelpDecoding(false);
+    EXPECT_TRUE(controls.Log().empty());
     EXPECT_EQ(Snapshot(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, UnknownYearTest,
-                         ::testing::Values("", "1970", " 1967", "1967 ", "067", "6 7", "1,967", "\xff",
-                                           std::string("67\0", 3), std::string(70000, '7')));
-
-TEST_F(LayoutTest, DecodeLeavesEveryValueOfTheForm) {
-    PickYear("1968");
-    controls.SetText(1038, "68");
-    controls.SetText(1022, "124378n");
-    controls.SetText(1023, "1234567");
-    controls.SetText(1002, "68-12437");
-    controls.SetText(1004, "999999999");
-    controls.SetText(1005, "711");
-    controls.SetText(1006, "q");
+TEST_F(FormTest, DecodingTheSampleHandsOverTheStampedValuesAndKeepsTheForm) {
+    form.OnHelpDecoding(true);
     const auto before = Snapshot();
     const std::optional<DecodeResult> result = form.DecodeForm();
     ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->m_nYear, 8);
     EXPECT_TRUE(controls.Messages().empty());
+    EXPECT_EQ(result->m_nYear, 7);
+    EXPECT_EQ(*result, Decode(SampleTagFields()));
     EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(FormTest, ReadsEveryFieldAsTyped) {
+    for (int nId : kDataIds) controls.SetText(nId, "v" + std::to_string(nId));
+    controls.SetText(1038, "v1038");
+    const TagFields f = form.ReadTagFields();
+    EXPECT_EQ((Codes{f.strYear, f.strVinPrefix, f.strSerial, f.strBuildDate, f.strCodeField, f.strStyle, f.strPlant,
+                     f.strBodyNumber, f.strTrim, f.strSeat, f.strLowerPaint, f.strTopPaint, f.strGroups[0],
+                     f.strGroups[1], f.strGroups[2], f.strGroups[3], f.strGroups[4], f.strBuildDate69, f.strCode69}),
+              (Codes{"v1038", "v1022", "v1023", "v1000", "v1001", "v1002", "v1003", "v1004", "v1005", "v1011",
+                     "v1006", "v1014", "v1015", "v1016", "v1017", "v1018", "v1019", "v1007", "v1008"}));
+}
+
+TEST_F(FormTest, DecodeWithoutAYearAsksForItAndLeavesTheForm) {
+    for (const std::string& strYear : {std::string(""), std::string("1970"), std::string("1967 "),
+                                       std::string("67\0", 3), std::string(70000, '7')}) {
+        FillDataFields("12");
+        controls.SetText(1038, strYear);
+        const auto before = Snapshot();
+        EXPECT_FALSE(form.DecodeForm().has_value());
+        EXPECT_EQ(Snapshot(), before);
+    }
+    EXPECT_EQ(controls.Messages(), (std::vector<std::pair<std::string, std::string>>(
+                                       5, {"Please select the model year (1967, 1968 or 1969).", "Vexlor"})));
 }
 
 }  // namespace

@@ -1,45 +1,24 @@
-// The year-bound pick-lists: what each box offers per model year, as the
-// sorted box shows it.
-
-#include "pick_list_fixture.h"
+// The pick-lists that follow the model year and the style, as the sorted
+// boxes show them, and odd texts in every box.
+#include "form_fixture.h"
 
 namespace vexlor::testing {
 namespace {
 
-struct YearCase {
-    const char* szYear;
-    int nYear;
-};
-
-class FormYearTest : public PickListTest, public ::testing::WithParamInterface<YearCase> {};
-
-TEST_P(FormYearTest, ReadsTheYearBoxWholeAndExactly) {
-    SetYear(GetParam().szYear);
-    EXPECT_EQ(form.FormYear(), GetParam().nYear);
-}
-
-INSTANTIATE_TEST_SUITE_P(YearTexts, FormYearTest,
-                         ::testing::Values(YearCase{"1967", 7}, YearCase{"67", 7}, YearCase{"1968", 8},
-                                           YearCase{"68", 8}, YearCase{"1969", 9}, YearCase{"69", 9},
-                                           YearCase{"1970", 0}, YearCase{"", 0}, YearCase{" 1967", 0},
-                                           YearCase{"1967 ", 0}, YearCase{"067", 0}, YearCase{"7", 0},
-                                           YearCase{"19677", 0}, YearCase{"6 7", 0}));
-
-TEST_F(PickListTest, YearListSelectionIsNotConsulted) {
-    SetList(ctl::Year, {"1967", "1968", "1969"});
+TEST_F(FormTest, ReadsTheYearBoxWholeAndExactlyNotItsSelection) {
     controls.Select(ctl::Year, "1969");
-    SetYear("68");
-    EXPECT_EQ(form.FormYear(), 8);
+    const std::pair<const char*, int> cases[] = {
+        {"1967", 7}, {"67", 7},    {"1968", 8},    {"68", 8},  {"1969", 9},    {"69", 9},     {"1970", 0},
+        {"", 0},     {" 1967", 0}, {"1967 ", 0}, {"067", 0}, {"7", 0},       {"19677", 0}, {"6 7", 0}};
+    for (const auto& [szYear, nYear] : cases) {
+        SetYear(szYear);
+        EXPECT_EQ(form.FormYear(), nYear) << szYear;
+    }
 }
 
 struct YearLists {
     const char* szYear;
-    Codes vinPrefixes;
-    Codes allStyles;
-    Codes coupeStyles;
-    Codes convertibleStyles;
-    Codes trims;
-    Codes lowerPaints;
+    Codes vinPrefixes, allStyles, coupeStyles, convertibleStyles, trims, lowerPaints;
 };
 
 const YearLists kYearLists[] = {
@@ -70,93 +49,57 @@ const YearLists kYearLists[] = {
       "76", "79"}},
 };
 
-class YearListTest : public PickListTest, public ::testing::WithParamInterface<YearLists> {
-protected:
-    void SetUp() override {
-        SetYear(GetParam().szYear);
-        // A list of another year is replaced, not added to.
-        for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Trim, ctl::LowerPaint}) SetList(nId, {"OLD"});
-    }
-};
+class YearListTest : public FormTest, public ::testing::WithParamInterface<YearLists> {};
 
-TEST_P(YearListTest, VinPrefixes) {
+TEST_P(YearListTest, EveryListOfTheYearReplacesTheOldOne) {
+    const YearLists& c = GetParam();
+    SetYear(c.szYear);
+    for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Trim, ctl::LowerPaint}) SetList(nId, {"OLD"});
     form.FillVinPrefixList();
-    EXPECT_EQ(controls.GetList(ctl::VinPrefix), GetParam().vinPrefixes);
-}
-
-TEST_P(YearListTest, StylesWithoutVinPrefix) {
+    EXPECT_EQ(controls.GetList(ctl::VinPrefix), c.vinPrefixes);
+    form.FillLowerPaintList();
+    EXPECT_EQ(controls.GetList(ctl::LowerPaint), c.lowerPaints);
     form.FillStyleList();
-    EXPECT_EQ(controls.GetList(ctl::Style), GetParam().allStyles);
-}
-
-TEST_P(YearListTest, StylesOfCoupeVinPrefix) {
+    EXPECT_EQ(controls.GetList(ctl::Style), c.allStyles);
     controls.SetText(ctl::VinPrefix, "1233");
     form.FillStyleList();
-    EXPECT_EQ(controls.GetList(ctl::Style), GetParam().coupeStyles);
-}
-
-TEST_P(YearListTest, StylesOfOtherVinPrefixes) {
-    for (const char* szPrefix : {"124677L", "1267", "12", "12X", "12a"}) {
-        SCOPED_TRACE(szPrefix);
-        SetList(ctl::Style, {"OLD"});
+    EXPECT_EQ(controls.GetList(ctl::Style), c.coupeStyles);
+    for (const char* szPrefix : {"124677L", "1267", "12", "12X", "12a"}) {  // all but a coupe's '3'
         controls.SetText(ctl::VinPrefix, szPrefix);
         form.FillStyleList();
-        EXPECT_EQ(controls.GetList(ctl::Style), GetParam().convertibleStyles);
+        EXPECT_EQ(controls.GetList(ctl::Style), c.convertibleStyles) << szPrefix;
     }
-}
-
-TEST_P(YearListTest, TrimCodesOnceAStyleIsGiven) {
-    controls.SetText(ctl::Style, "X");
+    controls.SetText(ctl::Style, "67-12667");  // any style will do: it does not narrow the list
     form.FillTrimList();
-    EXPECT_EQ(controls.GetList(ctl::Trim), GetParam().trims);
+    EXPECT_EQ(controls.GetList(ctl::Trim), c.trims);
     EXPECT_TRUE(controls.Messages().empty());
-}
-
-TEST_P(YearListTest, TrimCodesDoNotDependOnTheStyle) {
-    controls.SetText(ctl::Style, "67-12667");
-    form.FillTrimList();
-    EXPECT_EQ(controls.GetList(ctl::Trim), GetParam().trims);
-}
-
-TEST_P(YearListTest, LowerPaintCodes) {
-    form.FillLowerPaintList();
-    EXPECT_EQ(controls.GetList(ctl::LowerPaint), GetParam().lowerPaints);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachYear, YearListTest, ::testing::ValuesIn(kYearLists));
 
-TEST_F(PickListTest, VinPrefixIsUpperCasedForTheStyleList) {
-    SetYear("1967");
+TEST_F(FormTest, StyleListReadsTheVinPrefixUpperCasedAndIgnoresForeignOnes) {
     controls.SetText(ctl::VinPrefix, "123377n");
     form.FillStyleList();
     EXPECT_EQ(controls.GetList(ctl::Style), (Codes{"67-12437", "67-12637"}));
-}
-
-TEST_F(PickListTest, ForeignVinPrefixLeavesTheStyleList) {
-    SetYear("1967");
-    SetList(ctl::Style, {"OLD"});
     for (const char* szPrefix : {"1", "21", "X23377N", " 123377N"}) {
+        SetList(ctl::Style, {"OLD"});
         controls.SetText(ctl::VinPrefix, szPrefix);
         form.FillStyleList();
         EXPECT_EQ(controls.GetList(ctl::Style), Codes{"OLD"}) << szPrefix;
     }
 }
 
-TEST_F(PickListTest, YearTextThatIsNoYear) {
+TEST_F(FormTest, YearTextThatIsNoYear) {
     SetYear("1970");
     controls.SetText(ctl::Style, "67-12437");
+    controls.SetText(ctl::Trim, "716");
     for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Trim, ctl::LowerPaint, ctl::TopPaint}) SetList(nId, {"OLD"});
     SetList(ctl::Plant, {"NOR"});
-
-    form.FillVinPrefixList();
-    form.FillTrimList();
-    form.FillLowerPaintList();
-    form.FillStyleList();
-    form.FillTopPaintList();
-    form.FillPlantList();
-    controls.SetText(ctl::Trim, "716");
-    form.FillSeatList();
-
+    for (auto fill : {&TagForm::FillVinPrefixList, &TagForm::FillTrimList, &TagForm::FillLowerPaintList,
+                      &TagForm::FillStyleList, &TagForm::FillTopPaintList, &TagForm::FillPlantList,
+                      &TagForm::FillSeatList}) {
+        (form.*fill)();
+    }
     EXPECT_EQ(controls.GetList(ctl::VinPrefix), Codes{});
     EXPECT_EQ(controls.GetList(ctl::Trim), Codes{});
     EXPECT_EQ(controls.GetList(ctl::LowerPaint), Codes{});
@@ -165,26 +108,119 @@ TEST_F(PickListTest, YearTextThatIsNoYear) {
     EXPECT_EQ(controls.GetList(ctl::Plant), (Codes{"LOS", "NOR"}));
     EXPECT_EQ(controls.GetList(ctl::Seat), (Codes{"H", "T"}));
     EXPECT_TRUE(controls.Messages().empty());
-}
 
-TEST_F(PickListTest, NoYearReChecksResetTheTopPaint) {
-    SetYear("1970");
+    // Each of the three re-checks resets the top paint.
     controls.SetText(ctl::LowerPaint, "R");
-    SetList(ctl::VinPrefix, {"123377N"});
-    SetList(ctl::Style, {"67-12437"});
-    SetList(ctl::LowerPaint, {"R"});
-
-    struct Pick { int nId; const char* szEntry; void (TagForm::*handler)(); };
-    for (const Pick& pick : {Pick{ctl::VinPrefix, "123377N", &TagForm::OnVinPrefixSelChange},
-                             Pick{ctl::Style, "67-12437", &TagForm::OnStyleSelChange},
-                             Pick{ctl::LowerPaint, "R", &TagForm::OnLowerPaintSelChange}}) {
+    struct Recheck { int nId; const char* szEntry; void (TagForm::*handler)(); };
+    for (const Recheck& pick : {Recheck{ctl::VinPrefix, "123377N", &TagForm::OnVinPrefixSelChange},
+                                Recheck{ctl::Style, "67-12437", &TagForm::OnStyleSelChange},
+                                Recheck{ctl::LowerPaint, "R", &TagForm::OnLowerPaintSelChange}}) {
         controls.SetText(ctl::TopPaint, "2");
         SetList(ctl::TopPaint, {"2", "6"});
-        controls.Select(pick.nId, pick.szEntry);
+        Pick(pick.nId, pick.szEntry);
         (form.*pick.handler)();
         EXPECT_EQ(controls.GetText(ctl::TopPaint), " ") << pick.szEntry;
         EXPECT_EQ(controls.GetList(ctl::TopPaint), Codes{}) << pick.szEntry;
     }
+}
+
+TEST_F(FormTest, SeatListOffersTheLettersOfStyleAndTrimWhateverTheYear) {
+    const Codes bucket{"Y", "Z"}, bench{"H", "T"}, none{};
+    const struct { const char* szStyle; const char* szTrim; const Codes& letters; } cases[] = {
+        {"67-12437", "707", bucket}, {"67-12437", "709", bucket}, {"67-12437", "711", bucket},
+        {"67-12437", "717", bucket}, {"67-12437", "732", bucket}, {"67-12437", "741", bucket},
+        {"67-12437", "742", bucket}, {"67-12437", "760", bucket}, {"67-12437", "765", bucket},
+        {"67-12437", "779", bucket}, {"67-12437", "797", bucket},
+        {"67-12437", "712", bench},  {"67-12437", "716", bench},  {"67-12437", "739", bench},
+        {"67-12437", "756", bench},  {"67-12437", "767", bench},  {"67-12437", "796", bench},
+        {"67-12437", "706", none},   {"67-12437", "708", none},   {"67-12437", "710", none},
+        {"67-12437", "798", none},   {"67-12437", "720", none},   {"67-12437", "", none},
+        {"67-12437", "ABC", none},   {"67-12437", "X760", none},  {"67-12437", "-716", none},
+        {"67-12437", "7160", none},  {"67-12437", "99999999999999999999", none},
+        // Read as a number: blanks, a sign, leading zeros and a tail.
+        {"67-12437", " 716", bench}, {"67-12437", "+716", bench}, {"67-12437", "0716", bench},
+        {"67-12437", "716X", bench}, {"67-12437", "760 ", bucket}, {"67-12437", "\t760", bucket},
+        // The style's last five characters; every convertible has buckets.
+        {"67-12637", "796", bench},  {"67-12637", "742", bucket}, {"67-12467", "716", bucket},
+        {"67-12667", "ABC", bucket}, {"67-12467", "", bucket},    {"68-12437", "760", bucket},
+        {"12437", "716", bench},     {"69-12467", "1", bucket},   {"2437", "716", none},
+        {"67-12437 ", "716", none},  {"67-12447", "716", none},   {"x", "760", none},
+    };
+    for (const char* szYear : {"1967", "1968", "1969", "1970"}) {
+        SetYear(szYear);
+        for (const auto& c : cases) {
+            SetList(ctl::Seat, {"OLD"});
+            controls.SetText(ctl::Style, c.szStyle);
+            controls.SetText(ctl::Trim, c.szTrim);
+            form.FillSeatList();
+            EXPECT_EQ(controls.GetList(ctl::Seat), c.letters) << szYear << " " << c.szStyle << " " << c.szTrim;
+        }
+    }
+    EXPECT_TRUE(controls.Messages().empty());
+}
+
+// A box that claims a selection beyond the end of its list.
+class StaleSelectionControls : public FakeFormControls {
+public:
+    int GetCurSel(int) const override { return 7; }
+};
+
+TEST_F(FormTest, NoValidSelectionIsNoPick) {
+    auto expectNoPick = [](FakeFormControls& c, TagForm& f) {
+        c.SetText(ctl::Year, "1968");
+        c.SetText(ctl::Style, "68-12467");
+        c.SetText(ctl::Plant, "LOS");
+        c.SetText(ctl::TopPaint, "Q");
+        c.SetEnabled(ctl::CodeField, false);
+        for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Plant}) {
+            c.ResetList(nId);
+            c.AddString(nId, "124378L");
+        }
+        f.OnVinPrefixSelChange();
+        f.OnStyleSelChange();
+        f.OnPlantSelChange();
+        EXPECT_EQ(c.GetText(ctl::Style), "68-12467");
+        EXPECT_EQ(c.GetText(ctl::Plant), "LOS");
+        EXPECT_EQ(c.GetText(ctl::TopPaint), "Q");
+        EXPECT_FALSE(c.IsEnabled(ctl::CodeField));
+    };
+    expectNoPick(controls, form);  // nothing selected
+    StaleSelectionControls stale;  // a selection beyond the list
+    TagForm staleForm{stale};
+    expectNoPick(stale, staleForm);
+}
+
+TEST_F(FormTest, OddTextsInEveryBoxBreakNothing) {
+    const std::string odd[] = {std::string(100000, 'Z'), std::string("12\0" "677N", 7),
+                               std::string("\xff\xfe\x80\x81\x82\x83\x84\x85", 8), "1,2\t3\n4", " ", "-", "%s%d%n"};
+    for (const char* szYear : {"1967", "1968", "1969", "1970"}) {
+        for (const std::string& strText : odd) {
+            SetYear(szYear);
+            for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Plant, ctl::Trim, ctl::Seat, ctl::LowerPaint,
+                            ctl::TopPaint}) {
+                controls.SetText(nId, strText);
+            }
+            for (auto fill : {&TagForm::FillVinPrefixList, &TagForm::FillStyleList, &TagForm::FillPlantList,
+                              &TagForm::FillTrimList, &TagForm::FillSeatList, &TagForm::FillLowerPaintList,
+                              &TagForm::FillTopPaintList}) {
+                (form.*fill)();
+            }
+            for (int nId : {ctl::VinPrefix, ctl::Style, ctl::Plant}) Pick(nId, strText);
+            form.OnVinPrefixSelChange();
+            form.OnStyleSelChange();
+            form.OnPlantSelChange();
+            form.OnLowerPaintSelChange();
+            EXPECT_EQ(controls.GetText(ctl::TopPaint), " ");
+        }
+    }
+    EXPECT_TRUE(controls.Messages().empty());
+    // A NUL where the body digit stands is a plain character: neither a coupe nor a missing one.
+    SetYear("1968");
+    Pick(ctl::VinPrefix, std::string("123\0" "78N", 7));
+    controls.SetText(ctl::Style, std::string("68-124\0" "7", 8));
+    form.OnVinPrefixSelChange();
+    EXPECT_EQ(controls.GetText(ctl::Style), std::string("68-124\0" "7", 8));
+    EXPECT_FALSE(controls.IsEnabled(ctl::CodeField));
 }
 
 }  // namespace
