@@ -1,28 +1,27 @@
-#include <string>
-#include <utility>
-#include <vector>
-
+// Completion of the 13-character VIN key from whatever the entries gave.
 #include <gtest/gtest.h>
 
-#include "decoder/decode.h"
-#include "decoder/decode_context.h"
+#include <string>
+#include <vector>
+
 #include "decoder/sections.h"
+#include "decoder_test_support.h"
 
 namespace vexlor {
 namespace {
 
-struct TailCase {
-    int nYear;
-    std::string strPlant;
-    int bLosAngeles;
-    std::string strTail;    // as the VIN step left it
-    std::string strPrefix;  // as the VIN step left it
-    int bVinLosAngeles;
-    std::string strExpected;
-};
+using testing_support::SectionRun;
 
-TEST(VinKeyTail, EveryBranch) {
-    const std::vector<TailCase> cases = {
+TEST(VinKey, TailEveryBranch) {
+    struct Case {
+        int nYear;
+        const char* pszPlant;
+        int bLosAngeles;
+        const char *pszTail, *pszPrefix;  // as the VIN step left them
+        int bVinLosAngeles;
+        const char* pszExpected;
+    };
+    const std::vector<Case> cases = {
         // No tail yet, a plant was entered.
         {7, "NOR", 0, "", "", 0, "7N______"},
         {8, "NOR", 0, "", "12437", 1, "8N______"},
@@ -36,7 +35,6 @@ TEST(VinKeyTail, EveryBranch) {
         // No tail, no plant, no valid first half.
         {7, "", 0, "", "", 0, "7_______"},
         {9, "", 0, "", "", 1, "9_______"},
-        {0, "", 0, "", "", 0, "0_______"},
         // No tail, no plant, a valid first half: its plant letter decides.
         {7, "", 0, "", "12467", 1, "7L1_____"},
         {9, "", 0, "", "12437", 1, "9L5_____"},
@@ -50,151 +48,41 @@ TEST(VinKeyTail, EveryBranch) {
         {7, "LOS", 1, "7N100001", "12437", 0, "7N100001"},
         {8, "NOR", 0, "8L3_____", "12437", 1, "8L3_____"},
     };
-    for (const TailCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.nYear) + " [" + c.strPlant + "] [" + c.strTail + "] [" +
-                     c.strPrefix + "]");
-        TagFields fields;
-        DecodeResult result;
-        result.m_strVinTail = c.strTail;
-        result.m_strVinPrefix = c.strPrefix;
-        result.m_bVinLosAngeles = c.bVinLosAngeles;
-        DecodeContext ctx{fields, result};
-        ctx.nYear = c.nYear;
-        ctx.strPlant = c.strPlant;
-        ctx.bLosAngeles = c.bLosAngeles;
-        CompleteVinKey(ctx);
-        EXPECT_EQ(result.m_strVinTail, c.strExpected);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nYear) + " [" + c.pszPlant + "] [" + c.pszTail + "] [" + c.pszPrefix + "]");
+        SectionRun run(c.nYear);
+        run.result.m_strVinTail = c.pszTail;
+        run.result.m_strVinPrefix = c.pszPrefix;
+        run.result.m_bVinLosAngeles = c.bVinLosAngeles;
+        run.ctx.strPlant = c.pszPlant;
+        run.ctx.bLosAngeles = c.bLosAngeles;
+        CompleteVinKey(run.ctx);
+        EXPECT_EQ(run.result.m_strVinTail, c.pszExpected);
     }
 }
 
-struct PrefixCase {
-    std::string strPrefix;
-    int bV8;
-    int bStyleGiven;
-    int bConvertible;
-    std::string strExpected;
-};
-
-TEST(VinKeyPrefix, EveryPattern) {
-    const std::vector<PrefixCase> cases = {
-        {"", 1, 1, 1, "12467"},
-        {"", 1, 1, 0, "12437"},
-        {"", 1, 0, 0, "124_7"},
-        {"", 1, 0, 1, "124_7"},
-        {"", 0, 1, 1, "12_67"},
-        {"", 0, 1, 0, "12_37"},
-        {"", 0, 0, 0, "12__7"},
-        {"", 0, 0, 1, "12__7"},
+TEST(VinKey, PrefixEveryPattern) {
+    struct Case {
+        const char* pszPrefix;
+        int bV8, bStyleGiven, bConvertible;
+        const char* pszExpected;
+    };
+    const std::vector<Case> cases = {
+        {"", 1, 1, 1, "12467"}, {"", 1, 1, 0, "12437"}, {"", 1, 0, 0, "124_7"}, {"", 1, 0, 1, "124_7"},
+        {"", 0, 1, 1, "12_67"}, {"", 0, 1, 0, "12_37"}, {"", 0, 0, 0, "12__7"}, {"", 0, 0, 1, "12__7"},
         {"12367", 1, 1, 0, "12367"},
     };
-    for (const PrefixCase& c : cases) {
-        SCOPED_TRACE(c.strExpected);
-        TagFields fields;
-        DecodeResult result;
-        result.m_strVinPrefix = c.strPrefix;
-        result.m_strVinTail = "7N100001";
-        DecodeContext ctx{fields, result};
-        ctx.nYear = 7;
-        ctx.bV8 = c.bV8;
-        ctx.bStyleGiven = c.bStyleGiven;
-        ctx.bConvertible = c.bConvertible;
-        CompleteVinKey(ctx);
-        EXPECT_EQ(result.m_strVinPrefix, c.strExpected);
-        EXPECT_EQ(result.m_strVinTail, "7N100001");
-    }
-}
-
-struct KeyDecodeCase {
-    std::string strName;
-    std::string strYear;
-    std::string strVin;
-    std::string strSerial;
-    std::string strStyle;
-    std::string strPlant;
-    std::string strCode69;
-    std::string strPrefix;
-    std::string strTail;
-};
-
-// The key as the whole decode leaves it.
-TEST(VinKeyDecode, CompletedFromTheEntries) {
-    const std::vector<KeyDecodeCase> cases = {
-        {"all blank", "1967", "", "", "", "", "", "12__7", "7_______"},
-        {"VIN L no serial", "1967", "124677L", "", "", "", "", "12467", "7L1_____"},
-        {"LOS 1969", "1969", "", "", "", "LOS", "", "12__7", "9L5_____"},
-        {"serial then plant", "1967", "", "100001", "", "NOR", "", "12__7", "7N100001"},
-        {"serial out of range NOR", "1967", "124377N", "300001", "", "NOR", "", "12437", "7N______"},
-        {"serial out of range blank plant", "1967", "124377N", "300001", "", "", "", "12437",
-         "7N______"},
-        {"full VIN", "1968", "123678L", "412345", "", "NOR", "", "12367", "8L412345"},
-        {"invalid VIN", "1968", "124378X", "300001", "68-12467", "", "", "12_67", "8_______"},
-        {"style coupe", "1969", "", "", "69-12637", "", "", "12_37", "9_______"},
-        {"V8 special code", "1969", "", "", "69-12637", "NOR", "X33", "12437", "9N______"},
-        {"no year", "1970", "", "", "", "", "", "12__7", "0_______"},
-    };
-    for (const KeyDecodeCase& c : cases) {
-        SCOPED_TRACE(c.strName);
-        TagFields fields;
-        fields.strYear = c.strYear;
-        fields.strVinPrefix = c.strVin;
-        fields.strSerial = c.strSerial;
-        fields.strStyle = c.strStyle;
-        fields.strPlant = c.strPlant;
-        fields.strCode69 = c.strCode69;
-        const DecodeResult r = Decode(fields);
-        EXPECT_EQ(r.m_strVinPrefix, c.strPrefix);
-        EXPECT_EQ(r.m_strVinTail, c.strTail);
-    }
-}
-
-TEST(VinKeyDecode, AllBlank1967) {
-    TagFields fields;
-    fields.strYear = "1967";
-    const DecodeResult r = Decode(fields);
-    EXPECT_EQ(r.m_bVinGiven, 0);
-    EXPECT_EQ(r.m_bVinValid, 0);
-    EXPECT_EQ(r.m_strStyle, "No body style was given.");
-    EXPECT_EQ(r.m_strStyleCode, "67-12__7");
-    EXPECT_EQ(r.m_strPlantNote, "No Assm. Plant given.");
-    EXPECT_EQ(r.m_strPlantBody, "_______");
-    EXPECT_EQ(r.m_strBodyNumber, "");
-}
-
-TEST(VinKeyDecode, ShortYearTextDecodesAsTheLongOne) {
-    const std::vector<std::pair<std::string, std::string>> years = {
-        {"67", "1967"}, {"68", "1968"}, {"69", "1969"}};
-    for (const auto& [strShort, strLong] : years) {
-        SCOPED_TRACE(strShort);
-        TagFields fields;
-        fields.strVinPrefix = "124677L";
-        fields.strSerial = "10000";
-        fields.strStyle = "12467";
-        fields.strBodyNumber = "123";
-        fields.strYear = strShort;
-        const DecodeResult shortResult = Decode(fields);
-        fields.strYear = strLong;
-        EXPECT_EQ(shortResult, Decode(fields));
-    }
-}
-
-// Huge texts and every byte in every field: nothing reads out of bounds.
-TEST(VinKeyDecode, HugeAndOddFields) {
-    std::string strAllBytes;
-    for (int i = 0; i < 256; ++i) strAllBytes += static_cast<char>(i);
-    for (const std::string& strYear : {std::string("1967"), std::string("68"), std::string("1969"),
-                                       std::string("")}) {
-        for (const std::string& strText : {std::string(100000, '9'), strAllBytes, std::string(1, '\0')}) {
-            SCOPED_TRACE(strYear);
-            TagFields fields;
-            fields.strYear = strYear;
-            for (const TagFieldInfo& info : kTagFieldInfos) {
-                if (info.nControlId != 1038) FieldText(fields, info) = strText;
-            }
-            const DecodeResult r = Decode(fields);
-            EXPECT_EQ(r.m_bVinGiven, 1);
-            EXPECT_FALSE(r.m_strVinTail.empty());
-            EXPECT_FALSE(r.m_strVinPrefix.empty());
-        }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszExpected);
+        SectionRun run(7);
+        run.result.m_strVinPrefix = c.pszPrefix;
+        run.result.m_strVinTail = "7N100001";
+        run.ctx.bV8 = c.bV8;
+        run.ctx.bStyleGiven = c.bStyleGiven;
+        run.ctx.bConvertible = c.bConvertible;
+        CompleteVinKey(run.ctx);
+        EXPECT_EQ(run.result.m_strVinPrefix, c.pszExpected);
+        EXPECT_EQ(run.result.m_strVinTail, "7N100001");
     }
 }
 

@@ -2,7 +2,7 @@
 // option groups are split.
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,151 +18,95 @@ DecodeResult Marked(int nYear) {
     DecodeResult r;
     r.m_nYear = nYear;
     r.m_bVinGiven = 1;
-    r.m_strVinMake = "1 = Chevrolet";
-    r.m_strVinLine = "2 = Camaro";
-    r.m_strVinEngine = "engine";
-    r.m_strVinBody = "body";
-    r.m_strVinYear = "year";
-    r.m_strVinPlant = "vin plant";
-    r.m_strVinSerial = "serial";
-    r.m_strBodyNumber = "body number";
-    r.m_strBuildDate = "build date";
-    r.m_strStyle = "style";
-    r.m_strPlant = "plant";
-    r.m_strTrim = "trim";
-    r.m_strSeat = "seat";
-    r.m_strPaint = "paint";
-    r.m_strPlantNote = "plant note";
-    r.m_strOptions1 = "opt1a,opt1b,";
-    r.m_strOptions2 = "opt2,";
-    r.m_strOptions3 = "";
-    r.m_strOptions4 = "opt4,";
-    r.m_strOptions5 = "opt5,";
+    using R = DecodeResult;
+    for (const auto& [pMember, pszText] :
+         {std::pair{&R::m_strVinMake, "1 = Chevrolet"}, {&R::m_strVinLine, "2 = Camaro"},
+          {&R::m_strVinEngine, "engine"}, {&R::m_strVinBody, "body"}, {&R::m_strVinYear, "year"},
+          {&R::m_strVinPlant, "vin plant"}, {&R::m_strVinSerial, "serial"}, {&R::m_strBodyNumber, "body number"},
+          {&R::m_strBuildDate, "build date"}, {&R::m_strStyle, "style"}, {&R::m_strPlant, "plant"},
+          {&R::m_strTrim, "trim"}, {&R::m_strSeat, "seat"}, {&R::m_strPaint, "paint"},
+          {&R::m_strPlantNote, "plant note"}, {&R::m_strOptions1, "opt1a,opt1b,"}, {&R::m_strOptions2, "opt2,"},
+          {&R::m_strOptions4, "opt4,"}, {&R::m_strOptions5, "opt5,"}}) {
+        r.*pMember = pszText;
+    }
     return r;
 }
 
-TEST(ResultLines, Full1967DecodeInOrder) {
-    EXPECT_EQ(BuildResultLines(Marked(7)),
-              (Lines{"1 = Chevrolet", "2 = Camaro", "engine", "body", "year", "vin plant", "serial", " ",
-                     "body number", " ", "build date", "style", "plant", "trim", "seat", "paint", "plant note",
-                     "Options:", "opt1a", "opt1b", "opt2", "opt4", "opt5"}));
-}
+struct ListCase {
+    const char* pszName;
+    int nYear;
+    std::function<void(DecodeResult&)> change;
+    Lines expected;
+};
 
-TEST(ResultLines, NoVinStartsWithBodyNumber) {
-    DecodeResult r = Marked(8);
-    r.m_bVinGiven = 0;
-    r.m_strBodyNumber = "";
-    EXPECT_EQ(BuildResultLines(r), (Lines{"", " ", "build date", "style", "plant", "trim", "seat", "paint",
-                                          "plant note"}));
-}
-
-TEST(ResultLines, InvalidMakeShowsOnlyThatLine) {
-    DecodeResult r = Marked(8);
-    r.m_strVinMake = "Not a valid Camaro vin number.";
-    EXPECT_EQ(BuildResultLines(r),
-              (Lines{"Not a valid Camaro vin number.", " ", "body number", " ", "build date", "style", "plant",
-                     "trim", "seat", "paint", "plant note"}));
-}
-
-TEST(ResultLines, EmptyMakeWithVinGivenIsAnEmptyLine) {
-    DecodeResult r = Marked(8);
-    r.m_strVinMake = "";
-    const Lines lines = BuildResultLines(r);
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], " ");
-    EXPECT_EQ(lines[2], "body number");
-}
-
-TEST(ResultLines, EmptySerialAndSeatLeaveNoLineButOtherEmptiesDo) {
-    DecodeResult r = Marked(8);
-    r.m_strVinSerial = "";
-    r.m_strSeat = "";
-    r.m_strVinEngine = "";
-    r.m_strPlant = "";
-    r.m_strPlantNote = "";
-    EXPECT_EQ(BuildResultLines(r), (Lines{"1 = Chevrolet", "2 = Camaro", "", "body", "year", "vin plant", " ",
-                                          "body number", " ", "build date", "style", "", "trim", "paint", ""}));
-}
-
-TEST(ResultLines, YearsOtherThan1967And1969EndWithThePlantNote) {
-    for (int nYear : {8, 0, 5}) {
-        const Lines lines = BuildResultLines(Marked(nYear));
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines.back(), "plant note") << nYear;
-        EXPECT_EQ(lines.size(), 17u) << nYear;
+TEST(ResultLines, OrderAndWhatShows) {
+    const Lines kVin = {"1 = Chevrolet", "2 = Camaro", "engine", "body", "year", "vin plant", "serial", " "};
+    const Lines kMiddle = {"body number", " ", "build date", "style", "plant", "trim", "seat", "paint", "plant note"};
+    auto join = [](std::initializer_list<Lines> parts) {
+        Lines all;
+        for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    const std::vector<ListCase> cases = {
+        {"Full1967", 7, [](DecodeResult&) {},
+         join({kVin, kMiddle, {"Options:", "opt1a", "opt1b", "opt2", "opt4", "opt5"}})},
+        {"Full1969EndsWithTwoLines", 9, [](DecodeResult&) {}, join({kVin, kMiddle, {"opt1a,opt1b,", "opt2,"}})},
+        {"Empty1969LinesStay", 9, [](DecodeResult& r) { r.m_strOptions1 = r.m_strOptions2 = ""; },
+         join({kVin, kMiddle, {"", ""}})},
+        {"1968HasNoOptions", 8, [](DecodeResult&) {}, join({kVin, kMiddle})},
+        {"NoYearHasNoOptions", 0, [](DecodeResult&) {}, join({kVin, kMiddle})},
+        {"NoVinStartsWithBodyNumber", 8, [](DecodeResult& r) { r.m_bVinGiven = 0; r.m_strBodyNumber = ""; },
+         {"", " ", "build date", "style", "plant", "trim", "seat", "paint", "plant note"}},
+        {"InvalidMakeShowsOnlyThatLine", 8, [](DecodeResult& r) { r.m_strVinMake = "Not a valid Camaro vin number."; },
+         join({{"Not a valid Camaro vin number.", " "}, kMiddle})},
+        {"EmptyMakeIsAnEmptyLine", 8, [](DecodeResult& r) { r.m_strVinMake = ""; }, join({{"", " "}, kMiddle})},
+        {"EmptySerialAndSeatLeaveNoLineOtherEmptiesDo", 8,
+         [](DecodeResult& r) {
+             r.m_strVinSerial = r.m_strSeat = r.m_strVinEngine = r.m_strPlant = r.m_strPlantNote = "";
+         },
+         {"1 = Chevrolet", "2 = Camaro", "", "body", "year", "vin plant", " ", "body number", " ", "build date",
+          "style", "", "trim", "paint", ""}},
+        {"TypedCommaByteOutsideOptionsIsLeftAlone", 8, [](DecodeResult& r) { r.m_strPlantNote = "7\x1F" "1 = ??"; },
+         join({kVin, {"body number", " ", "build date", "style", "plant", "trim", "seat", "paint", "7\x1F" "1 = ??"}})},
+        {"EmptyDecodeResult", 0, [](DecodeResult& r) { r = DecodeResult{}; }, {"", " ", "", "", "", "", "", ""}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        DecodeResult r = Marked(c.nYear);
+        c.change(r);
+        const DecodeResult before = r;
+        EXPECT_EQ(BuildResultLines(r), c.expected);
+        EXPECT_EQ(r, before);  // the decode is left as it was, so the list can be built again
     }
 }
 
-TEST(ResultLines, The1969DecodeEndsWithExactlyTwoSpecialCodeLines) {
-    DecodeResult r = Marked(9);
-    EXPECT_EQ(BuildResultLines(r),
-              (Lines{"1 = Chevrolet", "2 = Camaro", "engine", "body", "year", "vin plant", "serial", " ",
-                     "body number", " ", "build date", "style", "plant", "trim", "seat", "paint", "plant note",
-                     "opt1a,opt1b,", "opt2,"}));
-    r.m_strOptions1 = "";
-    r.m_strOptions2 = "";
-    const Lines lines = BuildResultLines(r);
-    ASSERT_EQ(lines.size(), 19u);
-    EXPECT_EQ(lines[16], "plant note");
-    EXPECT_EQ(lines[17], "");
-    EXPECT_EQ(lines[18], "");
-}
-
-struct OptionCase {
-    const char* pszName;
-    std::string strGroup1;
-    std::string strGroup5;
-    Lines expectedAfterHeading;
-};
-
-void PrintTo(const OptionCase& c, std::ostream* pOut) { *pOut << c.pszName; }
-
-class OptionSplit : public ::testing::TestWithParam<OptionCase> {};
-
-TEST_P(OptionSplit, ItemsFollowTheHeading) {
-    DecodeResult r = Marked(7);
-    r.m_strOptions1 = GetParam().strGroup1;
-    r.m_strOptions2 = "";
-    r.m_strOptions3 = "";
-    r.m_strOptions4 = "";
-    r.m_strOptions5 = GetParam().strGroup5;
-    const Lines lines = BuildResultLines(r);
-    ASSERT_EQ(lines[16], "plant note");
-    ASSERT_EQ(lines[17], "Options:");
-    EXPECT_EQ(Lines(lines.begin() + 18, lines.end()), GetParam().expectedAfterHeading);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ResultLines, OptionSplit,
-    ::testing::Values(
-        OptionCase{"AllGroupsEmpty", "", "", {}},
-        OptionCase{"TwoItems", "W = Power Windows,E = Tinted Glass,", "", {"W = Power Windows", "E = Tinted Glass"}},
-        OptionCase{"TwoCommasInARow", "A = ?,,B = ?,", "", {"A = ?", "", "B = ?"}},
-        OptionCase{"OnlyAComma", ",", "", {""}},
-        OptionCase{"RemainderWithoutComma", "A = ?,tail", "", {"A = ?", "tail"}},
-        OptionCase{"NoCommaAtAll", "lonely", "", {"lonely"}},
-        OptionCase{"TypedCommaShowsAsComma", std::string("-AB\x1F" "C = Special Order/Fleet Code,"), "",
-                   {"-AB,C = Special Order/Fleet Code"}},
-        OptionCase{"FirstAndLastGroup", "1A = x,", "5B = y,", {"1A = x", "5B = y"}}),
-    [](const auto& info) { return std::string(info.param.pszName); });
-
-TEST(ResultLines, TypedCommaByteOutsideOptionsIsLeftAlone) {
-    DecodeResult r = Marked(8);
-    r.m_strTrim = "7\x1F" "1 = ??";
-    EXPECT_EQ(BuildResultLines(r)[13], "7\x1F" "1 = ??");
-}
-
-TEST(ResultLines, BuildingTwiceGivesTheSameLinesAndLeavesTheDecode) {
-    const DecodeResult original = Marked(7);
-    const DecodeResult r = original;
-    const Lines first = BuildResultLines(r);
-    EXPECT_EQ(r, original);
-    EXPECT_EQ(BuildResultLines(r), first);
-}
-
-TEST(ResultLines, EmptyDecodeResult) {
-    EXPECT_EQ(BuildResultLines(DecodeResult{}), (Lines{"", " ", "", "", "", "", "", ""}));
+TEST(ResultLines, OptionGroupsSplitAtCommas) {
+    struct Case {
+        std::string strGroup1, strGroup5;
+        Lines expectedAfterHeading;
+    };
+    const std::vector<Case> cases = {
+        {"", "", {}},
+        {"W = Power Windows,E = Tinted Glass,", "", {"W = Power Windows", "E = Tinted Glass"}},
+        {"A = ?,,B = ?,", "", {"A = ?", "", "B = ?"}},
+        {",", "", {""}},
+        {"A = ?,tail", "", {"A = ?", "tail"}},
+        {"lonely", "", {"lonely"}},
+        {"-AB\x1F" "C = Special Order/Fleet Code,", "", {"-AB,C = Special Order/Fleet Code"}},
+        {"1A = x,", "5B = y,", {"1A = x", "5B = y"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.strGroup1);
+        DecodeResult r = Marked(7);
+        r.m_strOptions1 = c.strGroup1;
+        r.m_strOptions2 = r.m_strOptions4 = "";
+        r.m_strOptions5 = c.strGroup5;
+        const Lines lines = BuildResultLines(r);
+        ASSERT_GE(lines.size(), 18u);
+        EXPECT_EQ(lines[16], "plant note");
+        EXPECT_EQ(lines[17], "Options:");
+        EXPECT_EQ(Lines(lines.begin() + 18, lines.end()), c.expectedAfterHeading);
+    }
 }
 
 }  // namespace

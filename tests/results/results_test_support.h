@@ -1,6 +1,9 @@
 #pragma once
-// A SaveHost that keeps its files in memory and writes down every call.
+// What the results suites share: an environment variable set for one test,
+// and a SaveHost that keeps its files in memory and writes down every call.
 
+#include <cstdlib>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <set>
@@ -11,21 +14,36 @@
 
 namespace vexlor::testing_support {
 
+// Sets (or, with nullopt, clears) an environment variable and puts it back after.
+class EnvGuard {
+public:
+    EnvGuard(const char* pszName, std::optional<std::string> strValue) : m_strName(pszName) {
+        if (const char* pszOld = std::getenv(pszName)) m_strOld = pszOld;
+        Set(strValue);
+    }
+    ~EnvGuard() { Set(m_strOld); }
+    EnvGuard(const EnvGuard&) = delete;
+    EnvGuard& operator=(const EnvGuard&) = delete;
+
+private:
+    void Set(const std::optional<std::string>& strValue) {
+        strValue ? ::setenv(m_strName.c_str(), strValue->c_str(), 1) : ::unsetenv(m_strName.c_str());
+        ::tzset();
+    }
+
+    std::string m_strName;
+    std::optional<std::string> m_strOld;
+};
+
 class FakeSaveHost : public SaveHost {
 public:
-    // Files by absolute path.
-    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> files;  // by absolute path
     std::set<std::string> executables;
     bool bAnswerReplace = true;
     std::optional<std::string> strSaveAsAnswer;
-    std::string strFailWritesTo;  // a path whose write fails
-    std::string strToday = "07-04-2005";
-
-    // What happened, in order.
-    std::vector<std::string> calls;
+    std::string strFailWritesTo;     // a path whose write fails
+    std::vector<std::string> calls;  // what happened, in order
     std::vector<std::string> reports;
-    std::vector<std::pair<std::string, std::vector<std::string>>> started;
-    std::vector<std::string> viewed;
 
     bool FileExists(const std::string& strPath) override {
         calls.push_back("exists " + strPath);
@@ -41,9 +59,7 @@ public:
     }
     std::optional<std::string> ReadFile(const std::string& strPath) override {
         calls.push_back("read " + strPath);
-        const auto it = files.find(strPath);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+        return files.count(strPath) ? std::optional<std::string>(files.at(strPath)) : std::nullopt;
     }
     bool WriteFileAtomically(const std::string& strPath, const std::string& strContent,
                              std::string& strError) override {
@@ -64,13 +80,10 @@ public:
     }
     void StartProgram(const std::string& strProgram, const std::vector<std::string>& args) override {
         calls.push_back("start " + strProgram);
-        started.emplace_back(strProgram, args);
+        for (const std::string& strArg : args) calls.back() += " [" + strArg + "]";
     }
-    void OpenInViewer(const std::string& strPath) override {
-        calls.push_back("view " + strPath);
-        viewed.push_back(strPath);
-    }
-    std::string Today() override { return strToday; }
+    void OpenInViewer(const std::string& strPath) override { calls.push_back("view " + strPath); }
+    std::string Today() override { return "07-04-2005"; }
 };
 
 }  // namespace vexlor::testing_support
