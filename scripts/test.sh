@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the unit and window tests, the same
-# unit tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
-# fuzzing run of each fuzz target over the stored corpus.
+# Builds everything and runs every test: the unit and window tests, the
+# fuzz corpus replayed with a short fuzzing run of each target, and the unit
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +14,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLOR_WERROR=O
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+if [[ -x fuzz/run.sh ]]; then
+  echo "== fuzzing: corpus replay and a short run of each target =="
+  bash fuzz/run.sh --seconds "${VEXLOR_FUZZ_SECONDS:-20}"
+fi
+
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON \
   -DVEXLOR_BUILD_APP=OFF -DVEXLOR_BUILD_BENCH=OFF -DVEXLOR_WERROR=ON
@@ -21,8 +26,3 @@ cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
-
-if [[ -x fuzz/run.sh ]]; then
-  echo "== fuzzing: corpus replay and a short run of each target =="
-  bash fuzz/run.sh --seconds "${VEXLOR_FUZZ_SECONDS:-20}"
-fi
