@@ -1,7 +1,7 @@
 #include "decoder/text.h"
 
 #include <climits>
-#include <cstdio>
+#include <charconv>
 
 namespace vexlor {
 
@@ -34,9 +34,21 @@ int AtoiLike(std::string_view strText) {
 }
 
 std::string Format06d(int nValue) {
-    char szBuffer[32];
-    std::snprintf(szBuffer, sizeof szBuffer, "%06d", nValue);
-    return szBuffer;
+    // As printf("%06d") pads: zeros after the sign up to six characters in all.
+    char szDigits[16];
+    const auto [pEnd, error] = std::to_chars(szDigits, szDigits + sizeof szDigits, nValue);
+    (void)error;  // 16 characters hold every int
+    std::string_view strDigits(szDigits, static_cast<size_t>(pEnd - szDigits));
+    if (strDigits.size() >= 6) return std::string(strDigits);
+    std::string strOut;
+    strOut.reserve(6);
+    if (nValue < 0) {
+        strOut += '-';
+        strDigits.remove_prefix(1);
+    }
+    strOut.append(6 - strOut.size() - strDigits.size(), '0');
+    strOut += strDigits;
+    return strOut;
 }
 
 }  // namespace vexlor

@@ -28,7 +28,12 @@ TEST(Text, AtoiLikeReadsLikeAtoiAndSaturates) {
 
 // The sections read these on every decode; here only their edges.
 TEST(Text, HelpersStayInsideTheText) {
-    EXPECT_EQ(Format06d(INT_MIN), "-2147483648");
+    // printf("%06d") widths: zeros after the sign, six characters in all.
+    for (const auto& [nValue, strExpected] : std::vector<std::pair<int, std::string>>{
+             {0, "000000"}, {123, "000123"}, {65727, "065727"}, {123456, "123456"}, {1234567, "1234567"},
+             {-1, "-00001"}, {-123, "-00123"}, {-12345, "-12345"}, {INT_MIN, "-2147483648"}}) {
+        EXPECT_EQ(Format06d(nValue), strExpected);
+    }
     EXPECT_EQ(SafeSubstr("124377N", 6, 5), "N");
     EXPECT_EQ(SafeSubstr("124377N", 100, 1), "");
     EXPECT_EQ(SafeSubstr("12", std::string::npos, 2), "");
