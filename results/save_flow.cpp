@@ -36,6 +36,9 @@ SaveFlow::SaveFlow(std::string strCurrentDir) : m_strCurrentDir(std::move(strCur
 
 SaveOutcome SaveFlow::Save(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
                            std::string* strSavedPath) {
+    // The date of the moment the button was pressed, even when the Save As
+    // dialog stays open past midnight.
+    const std::string strDate = host.Today();
     std::string strName = DefaultFileName(result);
     if (!strName.empty() && host.FileExists(JoinPath(m_strCurrentDir, strName)) &&
         !host.AskReplace(ReplaceQuestion(strName))) {
@@ -44,13 +47,19 @@ SaveOutcome SaveFlow::Save(const DecodeResult& result, const std::vector<std::st
     if (strName.empty()) {
         const std::optional<std::string> strChosen = host.AskSaveAsPath(m_strCurrentDir);
         if (!strChosen) return SaveOutcome::Cancelled;
-        return SaveToPath(result, lines, host, *strChosen, strSavedPath);
+        return SaveChosenPath(result, lines, host, *strChosen, strDate, strSavedPath);
     }
-    return WriteAndShow(result, lines, host, strName, std::string(), strSavedPath);
+    return WriteAndShow(result, lines, host, strName, std::string(), strDate, strSavedPath);
 }
 
 SaveOutcome SaveFlow::SaveToPath(const DecodeResult& result, const std::vector<std::string>& lines,
                                  SaveHost& host, const std::string& strPath, std::string* strSavedPath) {
+    return SaveChosenPath(result, lines, host, strPath, host.Today(), strSavedPath);
+}
+
+SaveOutcome SaveFlow::SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines,
+                                     SaveHost& host, const std::string& strPath, const std::string& strDate,
+                                     std::string* strSavedPath) {
     const size_t nSeparator = strPath.find_last_of(kSeparators);
     std::string strDir = m_strCurrentDir;
     std::string strName = strPath;
@@ -65,13 +74,12 @@ SaveOutcome SaveFlow::SaveToPath(const DecodeResult& result, const std::vector<s
         return SaveOutcome::Failed;
     }
     m_strCurrentDir = strDir;
-    return WriteAndShow(result, lines, host, strName, strDir, strSavedPath);
+    return WriteAndShow(result, lines, host, strName, strDir, strDate, strSavedPath);
 }
 
 SaveOutcome SaveFlow::WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines,
                                    SaveHost& host, const std::string& strName, const std::string& strLine5Dir,
-                                   std::string* strSavedPath) {
-    const std::string strDate = host.Today();
+                                   const std::string& strDate, std::string* strSavedPath) {
     const std::string strPath = JoinPath(m_strCurrentDir, strName);
     const std::optional<std::string> strSideFile = host.ReadFile(JoinPath(m_strCurrentDir, std::string(kSideFileName)));
     const std::string strContent = DecodeFileContent(result, lines, strDate, strLine5Dir, strSideFile);

@@ -67,8 +67,10 @@ public:
     const std::string& CurrentDir() const { return m_strCurrentDir; }
 
 private:
+    SaveOutcome SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                               const std::string& strPath, const std::string& strDate, std::string* strSavedPath);
     SaveOutcome WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
-                             const std::string& strName, const std::string& strLine5Dir,
+                             const std::string& strName, const std::string& strLine5Dir, const std::string& strDate,
                              std::string* strSavedPath);
     void ShowFile(SaveHost& host, const std::string& strName) const;
 

@@ -18,11 +18,14 @@ TEST(ListOutputTest, PrintsTheResultsListOneLinePerLine) {
     std::vector<std::string> overridden = kSampleLines;
     overridden[5] = "760 = Standard Black Bucket Seats.";
     overridden.push_back("-12 = Special Order/Fleet Code");
+    std::vector<std::string> typedLineEnds = kSampleLines;
+    typedLineEnds[5] = "7  41 = Interior not defined correctly. 7";
     std::vector<std::string> withoutBody(kSampleLines.begin(), kSampleLines.begin() + 10);  // up to "Options:"
     withoutBody[0] = "";
     const struct { std::vector<std::string> args; std::vector<std::string> lines; } cases[] = {
         {{"--sample"}, kSampleLines},
         {{"--sample", "--trim", "760", "--group4=-12"}, overridden},
+        {{"--sample", "--trim", "7\r\n41"}, typedLineEnds},
         {{"--sample", "--body=", "--group1", "", "--group2=", "--group3="}, withoutBody},
     };
     for (const auto& c : cases) {

@@ -41,6 +41,8 @@ public:
     std::set<std::string> executables;
     bool bAnswerReplace = true;
     std::optional<std::string> strSaveAsAnswer;
+    std::string strToday = "07-04-2005";
+    std::string strTodayAfterSaveAs;  // set: the Save As dialog stays open past midnight
     std::string strFailWritesTo;     // a path whose write fails
     std::vector<std::string> calls;  // what happened, in order
     std::vector<std::string> reports;
@@ -55,6 +57,7 @@ public:
     }
     std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) override {
         calls.push_back("save as in " + strDirectory);
+        if (!strTodayAfterSaveAs.empty()) strToday = strTodayAfterSaveAs;
         return strSaveAsAnswer;
     }
     std::optional<std::string> ReadFile(const std::string& strPath) override {
@@ -83,7 +86,7 @@ public:
         for (const std::string& strArg : args) calls.back() += " [" + strArg + "]";
     }
     void OpenInViewer(const std::string& strPath) override { calls.push_back("view " + strPath); }
-    std::string Today() override { return "07-04-2005"; }
+    std::string Today() override { return strToday; }
 };
 
 }  // namespace vexlor::testing_support

@@ -189,6 +189,15 @@ TEST(SaveFlow, SaveAsMovesTheCurrentDirectoryForLaterSaves) {
     EXPECT_EQ(host.calls, (Calls{"save as in /other/dir"}));
 }
 
+TEST(SaveFlow, DateIsTheDayTheButtonWasPressed) {
+    FakeSaveHost host;
+    host.strSaveAsAnswer = "/cars/tag.txt";
+    host.strTodayAfterSaveAs = "07-05-2005";
+    SaveFlow flow("/cars");
+    ASSERT_EQ(flow.Save(WithoutName(), kLines, host), SaveOutcome::Saved);
+    EXPECT_EQ(host.files.at("/cars/tag.txt"), ExpectedFile(false, "/cars"));
+}
+
 TEST(SaveFlow, SaveToPathActsAsAnAcceptedSaveAs) {
     FakeSaveHost host;
     SaveFlow flow("/cars");
