@@ -12,8 +12,11 @@ HelpDecodingDialog::HelpDecodingDialog(QWidget* parent) : TemplateDialog(HelpDec
         tag->setToolTip(QString());
         connect(tag, &QPushButton::clicked, this, &QDialog::accept);
     }
-    if (auto* cancel = ControlAs<QPushButton>(ctl::Cancel))
+    if (auto* cancel = ControlAs<QPushButton>(ctl::Cancel)) {
+        // Enter on the focused "Cancel" cancels: it must not overwrite the form.
+        cancel->setAutoDefault(true);
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    }
 }
 
 }  // namespace vexlor

@@ -100,6 +100,7 @@ private slots:
         QTest::newRow("Cancel button / Enter") << 0;
         QTest::newRow("Escape") << 1;
         QTest::newRow("close box") << 2;
+        QTest::newRow("Enter on the focused Cancel") << 3;
     }
     void cancelledDialogsAndTheResultsWindowEndWithoutATrace() {
         QFETCH(int, nHow);
@@ -109,7 +110,10 @@ private slots:
         PressAndAnswer<HelpDecodingDialog>(ctl::HelpDecoding, [&bClosed, nHow](HelpDecodingDialog* help) {
             if (nHow == 0) QTest::mouseClick(help->Control(ctl::Cancel), Qt::LeftButton);
             else if (nHow == 1) QTest::keyClick(help, Qt::Key_Escape);
-            else help->close();
+            else if (nHow == 3) {
+                help->Control(ctl::Cancel)->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(help->Control(ctl::Cancel), Qt::Key_Return);
+            } else help->close();
             bClosed = !help->isVisible();
         });
         QVERIFY(bClosed);
@@ -119,7 +123,7 @@ private slots:
         bClosed = false;
         PressAndAnswer<ResultsWindow>(ctl::Decode, [&bClosed, nHow](ResultsWindow* results) {
             // The focus starts on "Save data to a file"; Enter still means BACK.
-            if (nHow == 0) QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : results, Qt::Key_Return);
+            if (nHow == 0 || nHow == 3) QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : results, Qt::Key_Return);
             else if (nHow == 1) QTest::keyClick(results, Qt::Key_Escape);
             else results->close();
             bClosed = !results->isVisible();
