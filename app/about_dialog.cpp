@@ -4,14 +4,14 @@
 #include <QPushButton>
 
 #include "app/qt_text.h"
-#include "decoder/program_info.h"
 #include "form/control_ids.h"
+#include "form/dialog_texts.h"
 
 namespace vexlor {
 
 AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(AboutTemplate(), parent) {
     if (auto* version = ControlAs<QLabel>(ctl::AboutVersion))
-        version->setText(QStringLiteral("Vexlor Version ") + ToQString(kVersion));
+        version->setText(ToQString(AboutVersionLine()));
     if (auto* ok = ControlAs<QPushButton>(ctl::Ok)) {
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
