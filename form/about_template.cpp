@@ -10,7 +10,6 @@ namespace vexlor {
 namespace {
 
 using K = ControlKind;
-constexpr std::span<const std::string_view> kNoList{};
 
 constexpr ControlSpec kControls[] = {
     {ctl::None, K::Icon, 10, 10, 20, 20, "", kNoList, 0, "", kIconProgram},

@@ -35,6 +35,9 @@ enum : unsigned {
     kGroupStart = 1u << 11,
 };
 
+// The initial list of a control that has none.
+inline constexpr std::span<const std::string_view> kNoList{};
+
 struct ControlSpec {
     int nId;                                  // ctl::None for controls without an id
     ControlKind kind;

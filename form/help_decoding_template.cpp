@@ -6,7 +6,6 @@ namespace vexlor {
 namespace {
 
 using K = ControlKind;
-constexpr std::span<const std::string_view> kNoList{};
 
 constexpr ControlSpec kControls[] = {
     {ctl::Ok, K::PushButton, 5, 5, 270, 110, "OK", kNoList, kBitmapButton | kTabStop, "", kBitmapSampleTag},

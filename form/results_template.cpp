@@ -7,7 +7,6 @@ namespace vexlor {
 namespace {
 
 using K = ControlKind;
-constexpr std::span<const std::string_view> kNoList{};
 
 constexpr ControlSpec kControls[] = {
     {ctl::SaveToFile, K::PushButton, 15, 150, 95, 20, "Save data to a file", kNoList, kTabStop, "", 0},

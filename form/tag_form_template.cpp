@@ -57,8 +57,6 @@ constexpr string_view kLowerPaints[] = {
     "A", "C", "D", "E", "F", "G", "H", "K", "L", "M", "N", "R", "S", "T", "Y",
 };
 
-constexpr std::span<const string_view> kNoList{};
-
 // Drop-down box with an edit field, in the tab order.
 constexpr unsigned kCombo = kTabStop;
 constexpr unsigned kSortedCombo = kSorted | kTabStop;

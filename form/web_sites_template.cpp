@@ -8,7 +8,6 @@ namespace vexlor {
 namespace {
 
 using K = ControlKind;
-constexpr std::span<const std::string_view> kNoList{};
 constexpr unsigned kGroupButton = kDefaultButton | kGroupStart | kTabStop;
 
 constexpr ControlSpec kControls[] = {
