@@ -17,15 +17,6 @@ namespace vexlor {
 
 namespace {
 
-// One list line per output line: a CR or LF typed into a field is printed as
-// a blank, as the decode file writes it.
-void PrintLine(std::ostream& out, std::string strLine) {
-    for (char& ch : strLine) {
-        if (ch == '\r' || ch == '\n') ch = ' ';
-    }
-    out << strLine << '\n';
-}
-
 int Batch(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
           const CliEnvironment& environment) {
     if (options.strBatchFile.empty() || options.strBatchFile == "-") {
@@ -50,7 +41,8 @@ int DecodeOne(const CliOptions& options, std::ostream& out, std::ostream& err,
     if (options.bJson) {
         out << DecodeJson(result, lines).dump() << '\n';
     } else {
-        for (const std::string& strLine : lines) PrintLine(out, strLine);
+        // One list line per output line, as the decode file writes them.
+        for (const std::string& strLine : lines) out << SingleLine(strLine) << '\n';
     }
     out.flush();
     if (!out) {

@@ -7,6 +7,7 @@
 
 #include "decoder/program_info.h"
 #include "decoder/text.h"
+#include "results/result_lines.h"
 
 namespace vexlor {
 namespace {
@@ -53,18 +54,6 @@ std::string FileNameSafe(std::string_view strText) {
         if (!bLetter && !bDigit && ch != '_' && ch != '-') ch = '_';
     }
     return strOut;
-}
-
-// A list line or a directory name is written as it is, except that a CR or LF
-// typed into a field (or standing in a directory name) would break the file's
-// lines: each becomes a blank.
-void AddTextLine(std::string& strOut, std::string_view strLine) {
-    const size_t nStart = strOut.size();
-    strOut += strLine;
-    for (size_t i = nStart; i < strOut.size(); ++i) {
-        if (strOut[i] == '\r' || strOut[i] == '\n') strOut[i] = ' ';
-    }
-    strOut += kLineEnd;
 }
 
 void AddLine(std::string& strOut, std::string_view strLine) {
@@ -141,10 +130,11 @@ std::string DecodeFileContent(const DecodeResult& result, const std::vector<std:
     AddLine(strOut, TabRecord(result, strDate));
     AddLine(strOut, kTopLinesNotice);
     AddLine(strOut, "");
-    AddTextLine(strOut, std::string(kSavedInDirectory) + std::string(strSaveDir));
+    // A directory name may hold a line end too.
+    AddLine(strOut, SingleLine(std::string(kSavedInDirectory) + std::string(strSaveDir)));
     AddLine(strOut, kFileEmailRequest);
     AddLine(strOut, "");
-    for (const std::string& strLine : lines) AddTextLine(strOut, strLine);
+    for (const std::string& strLine : lines) AddLine(strOut, SingleLine(strLine));
     AddLine(strOut, "");
     AddLine(strOut, "");
     if (strSideFile) AddSideFile(strOut, *strSideFile);

@@ -52,6 +52,14 @@ void AddVinBlock(const DecodeResult& result, std::vector<std::string>& lines) {
 
 }  // namespace
 
+std::string SingleLine(std::string_view strLine) {
+    std::string strOut(strLine);
+    for (char& ch : strOut) {
+        if (ch == '\r' || ch == '\n') ch = ' ';
+    }
+    return strOut;
+}
+
 std::vector<std::string> BuildResultLines(const DecodeResult& result) {
     std::vector<std::string> lines;
     if (result.m_bVinGiven != 0) AddVinBlock(result, lines);
