@@ -4,14 +4,14 @@
 #include <QPushButton>
 
 #include "app/qt_text.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
-#include "form/dialog_texts.h"
 
 namespace vexlor {
 
 AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(AboutTemplate(), parent) {
     if (auto* version = ControlAs<QLabel>(ctl::AboutVersion))
-        version->setText(ToQString(AboutVersionLine()));
+        version->setText(ToQString(kAboutVersionLine));
     if (auto* ok = ControlAs<QPushButton>(ctl::Ok)) {
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

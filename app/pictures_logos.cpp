@@ -6,7 +6,7 @@
 
 #include "app/pictures.h"
 #include "app/qt_text.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 
 namespace vexlor {
 namespace {

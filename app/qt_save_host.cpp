@@ -10,7 +10,7 @@
 
 #include "app/desktop_launcher.h"
 #include "app/qt_text.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "results/decode_file.h"
 
 namespace vexlor {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/qt_text.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "results/result_lines.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/desktop_launcher.h"
 #include "app/qt_text.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
 
 namespace vexlor {

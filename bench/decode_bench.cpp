@@ -10,25 +10,17 @@
 #include "decoder/tag_fields.h"
 #include "results/decode_file.h"
 #include "results/result_lines.h"
+#include "support/tag.h"
 
 namespace {
 
 using vexlor::TagFields;
 
 TagFields Norwood1969Tag() {
-    TagFields fields;
-    fields.strYear = "1969";
-    fields.strVinPrefix = "124379N";
-    fields.strSerial = "612345";
-    fields.strStyle = "69-12437";
-    fields.strPlant = "NOR";
-    fields.strBodyNumber = "123456";
-    fields.strTrim = "711";
-    fields.strLowerPaint = "51";
-    fields.strTopPaint = "50";
-    fields.strBuildDate69 = "09C";
-    fields.strCode69 = "X33D80Z10";
-    return fields;
+    return vexlor::testing_support::Tag({{"year", "1969"}, {"vin", "124379N"}, {"serial", "612345"},
+                                         {"style", "69-12437"}, {"plant", "NOR"}, {"body", "123456"},
+                                         {"trim", "711"}, {"paint", "51"}, {"top", "50"}, {"date69", "09C"},
+                                         {"code69", "X33D80Z10"}});
 }
 
 void BM_DecodeSampleTag(benchmark::State& state) {

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include <simdjson.h>
+
+#include "cli/field_names.h"
 
 namespace vexlor {
 
@@ -42,7 +45,7 @@ BatchLineParser::~BatchLineParser() = default;
 
 bool BatchLineParser::Parse(std::string_view strLine, TagFields& fields, std::string& strError) {
     using namespace simdjson;
-    for (const TagFieldInfo& info : kTagFieldInfos) FieldText(fields, info).clear();
+    for (const FieldName& row : kFieldNames) FieldText(fields, row.field).clear();
 
     std::string& strPadded = m_pImpl->strPadded;
     strPadded.resize(strLine.size() + SIMDJSON_PADDING);
@@ -62,24 +65,24 @@ bool BatchLineParser::Parse(std::string_view strLine, TagFields& fields, std::st
     std::uint32_t nSeen = 0;
     bool bYearGiven = false;
     for (const dom::key_value_pair field : object) {
-        const TagFieldInfo* pInfo = FindTagField(field.key);
-        if (pInfo == nullptr) {
+        const std::optional<TagField> tagField = FindFieldByName(field.key);
+        if (!tagField) {
             strError = "unknown key " + Quoted(field.key);
             return false;
         }
-        const auto nBit = std::uint32_t{1} << (pInfo - kTagFieldInfos.data());
+        const auto nBit = std::uint32_t{1} << static_cast<unsigned>(*tagField);
         if ((nSeen & nBit) != 0) {
             strError = "key " + Quoted(field.key) + " is given twice";
             return false;
         }
         nSeen |= nBit;
-        bYearGiven = bYearGiven || pInfo->pMember == &TagFields::strYear;
+        bYearGiven = bYearGiven || *tagField == TagField::Year;
         std::string_view strValue;
         if (field.value.get_string().get(strValue)) {
             strError = "the value of " + Quoted(field.key) + " is not a string";
             return false;
         }
-        if (!Utf8ToLatin1(strValue, FieldText(fields, *pInfo))) {
+        if (!Utf8ToLatin1(strValue, FieldText(fields, *tagField))) {
             strError = "the value of " + Quoted(field.key) + " holds a character beyond Latin-1";
             return false;
         }

@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "cli/field_names.h"
+
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -44,7 +46,7 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
     bool bHelp = false;
     bool bVersion = false;
     bool bBatch = false;
-    std::vector<std::pair<const TagFieldInfo*, std::string>> overrides;
+    std::vector<std::pair<TagField, std::string>> overrides;
 
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view strArg = args[i];
@@ -58,20 +60,20 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
         std::optional<std::string> strValue;
         if (nEquals != std::string_view::npos) strValue = std::string(strArg.substr(nEquals + 1));
 
-        const TagFieldInfo* pField = FindTagField(strName);
-        const FlagInfo* pFlag = pField ? nullptr : FindFlag(strName);
-        if (!pField && !pFlag) {
+        const std::optional<TagField> field = FindFieldByName(strName);
+        const FlagInfo* pFlag = field ? nullptr : FindFlag(strName);
+        if (!field && !pFlag) {
             return Fail("vexlor-decode: unknown option '--" + std::string(strName) + "' (see vexlor-decode --help)");
         }
-        const bool bNeedsValue = pField || pFlag->bTakesValue;
+        const bool bNeedsValue = field || pFlag->bTakesValue;
         if (bNeedsValue && !strValue) {
             if (i + 1 >= args.size() || LooksLikeOption(args[i + 1])) {
                 return Fail("vexlor-decode: option '--" + std::string(strName) + "' needs a value");
             }
             strValue = args[++i];
         }
-        if (pField) {
-            overrides.emplace_back(pField, std::move(*strValue));
+        if (field) {
+            overrides.emplace_back(*field, std::move(*strValue));
             continue;
         }
         if (strValue && !pFlag->bTakesValue && !pFlag->bOptionalValue) {
@@ -123,7 +125,7 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
 
     if (bSample) options.fields = SampleTagFields();
     options.fields.strYear = bSample ? options.fields.strYear : "1967";
-    for (auto& [pField, strText] : overrides) FieldText(options.fields, *pField) = std::move(strText);
+    for (auto& [field, strText] : overrides) FieldText(options.fields, field) = std::move(strText);
     return ParseOutcome{std::move(options), {}};
 }
 

@@ -10,7 +10,7 @@
 #include "cli/json_output.h"
 #include "cli/save_command.h"
 #include "decoder/decode.h"
-#include "decoder/program_info.h"
+#include "results/decode_file.h"
 #include "results/result_lines.h"
 
 namespace vexlor {

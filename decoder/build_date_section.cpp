@@ -6,7 +6,6 @@
 
 #include "decoder/build_months.h"
 #include "decoder/sections.h"
-#include "decoder/style_plant_tables.h"
 #include "decoder/text.h"
 
 namespace vexlor {
@@ -21,15 +20,12 @@ constexpr std::array<std::string_view, 12> kMonthNames{
 constexpr std::array<std::string_view, 5> kWeekNames{"First", "Second", "Third", "Fourth", "Fifth"};
 
 // An autumn code of a 1969 car that was built in calendar 1969: a Norwood car
-// whose plant or special code was read without fault, or whose VIN serial
-// starts with 6. The sentence of a blank plant field says nothing about when
-// the car was built, so it is no such note.
+// whose special code was read (a code the table does not know says nothing),
+// or whose VIN serial starts with 6.
 bool LateIn1969(const DecodeContext& ctx) {
     const DecodeResult& result = ctx.result;
     if (ctx.bLosAngeles || result.m_bVinLosAngeles) return false;
-    const bool bPlantNoteClean = !result.m_strPlantNote.empty() && result.m_strPlantNote != kPlantBlank &&
-                                 result.m_strPlantNote.find("??") == std::string::npos;
-    return bPlantNoteClean || SafeSubstr(result.m_strVinTail, 0, 3) == "9N6";
+    return ctx.bSpecialCodeRead || SafeSubstr(result.m_strVinTail, 0, 3) == "9N6";
 }
 
 // The calendar-year digit; '\0' when there is no model year.

@@ -26,6 +26,11 @@ struct DecodeContext {
     std::string strPlant;        // plant text (upper case)
     int bLosAngeles = 0;         // built at Van Nuys
     int bV8 = 0;                 // the tag shows a V8 engine
+
+    // Findings for later sections of this decode.
+    std::string strPaintLower;   // the lower paint code the paint echo carries; empty when it shows none
+    bool bSpecialCodeRead = false;  // a 1969 special code was read into the plant note, known or broken
+                                    // by a rule, but not an unknown code
 };
 
 }  // namespace vexlor

@@ -48,6 +48,10 @@ struct DecodeResult {
     int m_bVinValid = 1;       // 1 while every VIN check has passed
     int m_bVinLosAngeles = 0;  // 1 when the VIN's plant letter is 'L'
 
+    // The VIN first half starts with "12" (Chevrolet, Camaro): the results
+    // list shows its lines, else only the invalid-VIN message.
+    bool m_bCamaroVin = false;
+
     bool operator==(const DecodeResult&) const = default;
 };
 

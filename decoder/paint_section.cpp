@@ -10,8 +10,8 @@ namespace {
 
 // Without a model year there is no code list to read the pair against.
 PaintDescription DescribePaintNoYear(std::string_view strLower, std::string_view strTop) {
-    if (strLower.empty()) return {" - ", "No paint code was given."};
-    return {" - ", PaintProblemLine(strLower, TrimTopCode(strTop))};
+    if (strLower.empty()) return {" - ", "No paint code was given.", {}};
+    return {" - ", PaintProblemLine(strLower, TrimTopCode(strTop)), {}};
 }
 
 }  // namespace
@@ -25,12 +25,13 @@ void DecodePaint(DecodeContext& ctx) {
     PaintDescription paint;
     switch (ctx.nYear) {
         case 7: paint = DescribePaint67(ctx.bConvertible, ctx.strStyle, strLower, strTop); break;
-        case 8: paint = DescribePaint68(ctx.bConvertible, strLower, strTop, ctx.bEarlyBuild); break;
-        case 9: paint = DescribePaint69(ctx.bConvertible, strLower, strTop); break;
+        case 8:
+        case 9: paint = DescribePaint6869(ctx.nYear, ctx.bConvertible, strLower, strTop, ctx.bEarlyBuild); break;
         default: paint = DescribePaintNoYear(strLower, strTop); break;
     }
     // The echo and the line are kept apart from the start, so a typed ':' or a
     // code longer than one character can't shift text from one into the other.
+    ctx.strPaintLower = std::move(paint.strLowerEchoed);
     ctx.result.m_strPaintCode = std::move(paint.strCode);
     ctx.result.m_strPaint = std::move(paint.strLine);
 }

@@ -2,11 +2,15 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
+#include "decoder/code_lists.h"
 #include "decoder/text.h"
 
 namespace vexlor {
 namespace {
+
+constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 // 1967: the lower code is a letter, its colour found by its place in the alphabet.
 // Letters without a colour have a name of one blank.
@@ -59,8 +63,9 @@ struct PaintEntry {
     std::string_view strColour;
 };
 
-// 1968: one list for lower and top codes. The order matters: on an early
-// build a "Z" takes the colour of the entry after it.
+// 1968: one list for lower and top codes, the lower codes first (up to the
+// special paint). The order matters: on an early build a "Z" takes the colour
+// of the entry after it.
 constexpr std::array<PaintEntry, 24> kPaints1968{{
     {"A", "Tuxedo Black"},
     {"C", "Ermine White"},
@@ -88,7 +93,8 @@ constexpr std::array<PaintEntry, 24> kPaints1968{{
     {"6", "White"},
 }};
 
-// 1969: one list for lower and top codes.
+// 1969: one list for lower and top codes, the lower codes first (up to the
+// special paint).
 constexpr std::array<PaintEntry, 25> kPaints1969{{
     {"10", "Tuxedo Black"},
     {"69", "Cortez Silver"},
@@ -108,13 +114,13 @@ constexpr std::array<PaintEntry, 25> kPaints1969{{
     {"57", "Fathom Green"},
     {"59", "Frost Green"},
     {"40", "Butternut Yellow"},
+    {"-", "SPECIAL PAINT"},
     {"B", "Black"},
     {"C", "Dark Blue"},
     {"E", "Parchment"},
     {"F", "Brown"},
     {"S", "Midnight Green"},
     {"A", "White"},
-    {"-", "SPECIAL PAINT"},
 }};
 
 // 1967 Norwood tags: the interior paint letter in the code field beside the date.
@@ -133,23 +139,39 @@ constexpr std::string_view kNoPaintLine = "No paint code was given.";
 constexpr std::string_view kIncompleteLine = "paint code incomplete";
 constexpr std::string_view kNoPaintCode = " - ";
 
-template <size_t N>
-std::optional<size_t> FindPaint(const std::array<PaintEntry, N>& list, std::string_view strCode) {
+std::optional<size_t> FindPaint(std::span<const PaintEntry> list, std::string_view strCode) {
     for (size_t i = 0; i < list.size(); ++i) {
         if (list[i].strCode == strCode) return i;
     }
     return std::nullopt;
 }
 
-std::string_view Colour68(size_t nIndex, int bEarlyBuild) {
-    // Built in the calendar year before the model year: "Z" was the special paint then.
-    if (bEarlyBuild && kPaints1968[nIndex].strCode == "Z" && nIndex + 1 < kPaints1968.size()) {
-        return kPaints1968[nIndex + 1].strColour;
+// The years whose lower and top codes share one list.
+struct PaintYear {
+    std::span<const PaintEntry> paints;
+    size_t nLowerCodes;   // the first entries are the lower codes
+    bool bEarlyBuildZ;    // built in the calendar year before: "Z" was the special paint then
+    bool bPaintedRoof;    // a top in a 50- or 60-series colour is a painted roof
+};
+
+constexpr PaintYear kPaintYear1968{kPaints1968, 20, true, false};
+constexpr PaintYear kPaintYear1969{kPaints1969, 19, false, true};
+
+// The lower codes end with the special paint; every top code follows them.
+constexpr bool LowerCodesEndWithSpecialPaint(const PaintYear& year) {
+    return year.nLowerCodes <= year.paints.size() && year.paints[year.nLowerCodes - 1].strCode == "-";
+}
+static_assert(LowerCodesEndWithSpecialPaint(kPaintYear1968) && LowerCodesEndWithSpecialPaint(kPaintYear1969));
+
+std::string_view Colour(const PaintYear& year, size_t nIndex, bool bEarlyBuild) {
+    if (year.bEarlyBuildZ && bEarlyBuild && year.paints[nIndex].strCode == "Z" &&
+        nIndex + 1 < year.paints.size()) {
+        return year.paints[nIndex + 1].strColour;
     }
-    return kPaints1968[nIndex].strColour;
+    return year.paints[nIndex].strColour;
 }
 
-const Top67* FindTop67(char cTop, int bConvertible) {
+const Top67* FindTop67(char cTop, bool bConvertible) {
     for (const Top67& top : kTops1967) {
         if (top.cCode == cTop && (bConvertible ? top.bConvertibleTop : top.bVinylTop)) return &top;
     }
@@ -191,85 +213,68 @@ std::string PaintProblemLine(std::string_view strLower, std::string_view strTop)
     return "There is a Paint code problem.  (" + std::string(strLower) + "-" + std::string(strTop) + ")";
 }
 
-PaintDescription DescribePaint67(int bConvertible, std::string_view strStyle, std::string_view strLower,
+PaintDescription DescribePaint67(bool bConvertible, std::string_view strStyle, std::string_view strLower,
                                  std::string_view strTop) {
-    if (strLower.empty()) return {std::string(kNoPaintCode), std::string(kNoPaintLine)};
+    if (strLower.empty()) return {std::string(kNoPaintCode), std::string(kNoPaintLine), {}};
     const char cLower = strLower.front();
     strTop = TrimTopCode(strTop);
-    if (strTop.empty()) return {std::string(1, cLower) + "- ", std::string(kIncompleteLine)};
+    if (strTop.empty()) return {std::string(1, cLower) + "- ", std::string(kIncompleteLine), std::string(1, cLower)};
     const char cTop = strTop.front();
 
     const std::string strPair{cLower, '-', cTop};
     const PaintDescription problem{std::string(kNoPaintCode),
-                                   PaintProblemLine(strPair.substr(0, 1), strPair.substr(2, 1))};
+                                   PaintProblemLine(strPair.substr(0, 1), strPair.substr(2, 1)), {}};
     if (cLower < 'A' || cLower > 'Z') return problem;
     const std::string_view strColour = kColours1967[static_cast<size_t>(cLower - 'A')];
 
     if (static_cast<unsigned char>(cTop) >= 'A') {
         // A letter top is the body colour over the whole car, which a convertible can't have.
         if (cTop != cLower || ConvertibleDigit(strStyle) == '6') return problem;
-        return {strPair, OneColourLine(strPair, strColour)};
+        return {strPair, OneColourLine(strPair, strColour), strPair.substr(0, 1)};
     }
     const Top67* pTop = FindTop67(cTop, bConvertible);
     if (pTop == nullptr) return problem;
-    return {strPair, TwoColourLine(strPair, strColour, bConvertible ? "Convertible Top" : "Vinyl Top",
-                                   pTop->strColour)};
+    return {strPair,
+            TwoColourLine(strPair, strColour, bConvertible ? "Convertible Top" : "Vinyl Top", pTop->strColour),
+            strPair.substr(0, 1)};
 }
 
-PaintDescription DescribePaint68(int bConvertible, std::string_view strLower, std::string_view strTop,
-                                 int bEarlyBuild) {
-    if (strLower.empty()) return {std::string(kNoPaintCode), std::string(kNoPaintLine)};
+PaintDescription DescribePaint6869(int nYear, bool bConvertible, std::string_view strLower,
+                                   std::string_view strTop, bool bEarlyBuild) {
+    const PaintYear& year = nYear == 8 ? kPaintYear1968 : kPaintYear1969;
+    if (strLower.empty()) return {std::string(kNoPaintCode), std::string(kNoPaintLine), {}};
     strTop = TrimTopCode(strTop);
-    if (strTop.empty()) return {std::string(strLower) + "- ", std::string(kIncompleteLine)};
+    if (strTop.empty()) return {std::string(strLower) + "- ", std::string(kIncompleteLine), std::string(strLower)};
 
-    const std::optional<size_t> nLower = FindPaint(kPaints1968, strLower);
-    const std::optional<size_t> nTop = FindPaint(kPaints1968, strTop);
-    if (!nLower || !nTop) return {std::string(kNoPaintCode), PaintProblemLine(strLower, strTop)};
+    const std::optional<size_t> nLower = FindPaint(year.paints, strLower);
+    const std::optional<size_t> nTop = FindPaint(year.paints, strTop);
+    if (!nLower || !nTop) return {std::string(kNoPaintCode), PaintProblemLine(strLower, strTop), {}};
 
     const std::string strPair = std::string(strLower) + "-" + std::string(strTop);
-    const std::string_view strLowerColour = Colour68(*nLower, bEarlyBuild);
-    if (strLower == strTop) return {strPair, OneColourLine(strPair, strLowerColour)};
-    return {strPair, TwoColourLine(strPair, strLowerColour, bConvertible ? "Convertible Top" : "Vinyl Top",
-                                   Colour68(*nTop, bEarlyBuild))};
-}
-
-PaintDescription DescribePaint69(int bConvertible, std::string_view strLower, std::string_view strTop) {
-    if (strLower.empty()) return {std::string(kNoPaintCode), std::string(kNoPaintLine)};
-    strTop = TrimTopCode(strTop);
-    if (strTop.empty()) return {std::string(strLower) + "- ", std::string(kIncompleteLine)};
-
-    const std::optional<size_t> nLower = FindPaint(kPaints1969, strLower);
-    const std::optional<size_t> nTop = FindPaint(kPaints1969, strTop);
-    if (!nLower || !nTop) return {std::string(kNoPaintCode), PaintProblemLine(strLower, strTop)};
-
-    const std::string strPair = std::string(strLower) + "-" + std::string(strTop);
-    const std::string_view strLowerColour = kPaints1969[*nLower].strColour;
-    if (strLower == strTop) return {strPair, OneColourLine(strPair, strLowerColour)};
+    const std::string_view strLowerColour = Colour(year, *nLower, bEarlyBuild);
+    if (strLower == strTop) return {strPair, OneColourLine(strPair, strLowerColour), std::string(strLower)};
 
     std::string_view strTopKind = "Vinyl Top";
     if (bConvertible) {
         strTopKind = "Convertible Top";
-    } else if (strTop.front() == '5' || strTop.front() == '6') {
-        strTopKind = "Top";  // a roof painted in a 50- or 60-series colour
+    } else if (year.bPaintedRoof && (strTop.front() == '5' || strTop.front() == '6')) {
+        strTopKind = "Top";
     }
-    return {strPair, TwoColourLine(strPair, strLowerColour, strTopKind, kPaints1969[*nTop].strColour)};
+    return {strPair, TwoColourLine(strPair, strLowerColour, strTopKind, Colour(year, *nTop, bEarlyBuild)),
+            std::string(strLower)};
 }
 
-std::string PaintLookup67(int bConvertible, std::string_view strStyle, std::string_view strLower,
-                          std::string_view strTop) {
-    PaintDescription paint = DescribePaint67(bConvertible, strStyle, strLower, strTop);
-    return paint.strCode + paint.strLine;
-}
-
-std::string PaintLookup68(int bConvertible, std::string_view strLower, std::string_view strTop,
-                          int bEarlyBuild) {
-    PaintDescription paint = DescribePaint68(bConvertible, strLower, strTop, bEarlyBuild);
-    return paint.strCode + paint.strLine;
-}
-
-std::string PaintLookup69(int bConvertible, std::string_view strLower, std::string_view strTop) {
-    PaintDescription paint = DescribePaint69(bConvertible, strLower, strTop);
-    return paint.strCode + ":" + paint.strLine;
+std::vector<std::string_view> LowerPaintCodes(int nYear) {
+    std::vector<std::string_view> codes;
+    if (nYear == 7) {
+        for (size_t i = 0; i < kColours1967.size(); ++i) {
+            if (kColours1967[i] != " ") codes.push_back(kLetters.substr(i, 1));
+        }
+    } else if (nYear == 8 || nYear == 9) {
+        const PaintYear& year = nYear == 8 ? kPaintYear1968 : kPaintYear1969;
+        for (const PaintEntry& entry : year.paints.first(year.nLowerCodes)) codes.push_back(entry.strCode);
+    }
+    return codes;
 }
 
 bool InteriorPaintLookup(std::string_view strCode, DecodeResult& result) {

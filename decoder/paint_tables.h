@@ -14,24 +14,16 @@ namespace vexlor {
 struct PaintDescription {
     std::string strCode;  // "C-C", "51-50", " - ", "10- "
     std::string strLine;  // "C-C = Car Color is Ermine White"
+    std::string strLowerEchoed;  // the lower code as the echo begins with it; empty for " - "
 
     bool operator==(const PaintDescription&) const = default;
 };
 
-PaintDescription DescribePaint67(int bConvertible, std::string_view strStyle, std::string_view strLower,
+PaintDescription DescribePaint67(bool bConvertible, std::string_view strStyle, std::string_view strLower,
                                  std::string_view strTop);
-PaintDescription DescribePaint68(int bConvertible, std::string_view strLower, std::string_view strTop,
-                                 int bEarlyBuild);
-PaintDescription DescribePaint69(int bConvertible, std::string_view strLower, std::string_view strTop);
-
-// Each returns the code echo immediately followed by the paint line. For 1967
-// and 1968 the echo is the first three characters; for 1969 it ends at the
-// first ':' of the text.
-std::string PaintLookup67(int bConvertible, std::string_view strStyle, std::string_view strLower,
-                          std::string_view strTop);
-std::string PaintLookup68(int bConvertible, std::string_view strLower, std::string_view strTop,
-                          int bEarlyBuild);
-std::string PaintLookup69(int bConvertible, std::string_view strLower, std::string_view strTop);
+// 1968 (nYear 8) and 1969 (any other digit), whose lower and top codes share one list.
+PaintDescription DescribePaint6869(int nYear, bool bConvertible, std::string_view strLower,
+                                   std::string_view strTop, bool bEarlyBuild);
 
 // The top code with its leading blanks and then its leading '_' removed.
 std::string_view TrimTopCode(std::string_view strTop);

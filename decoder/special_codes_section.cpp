@@ -45,7 +45,8 @@ bool Holds(std::string_view strText, std::string_view strCode) {
 
 // The rule for the first code the search meets. Returns the message that
 // stops the section, or nothing when the codes are to be listed.
-std::optional<std::string> RuleMessage(DecodeContext& ctx, std::string_view strField) {
+// bUnknown is set when no code of the field is known.
+std::optional<std::string> RuleMessage(DecodeContext& ctx, std::string_view strField, bool& bUnknown) {
     const DecodeResult& result = ctx.result;
     const std::string strFirstThree(SafeSubstr(strField, 0, 3));
     const std::string strSixCylinder = strFirstThree + " - can not be 6 cylinder car.";
@@ -64,7 +65,7 @@ std::optional<std::string> RuleMessage(DecodeContext& ctx, std::string_view strF
     if (Holds(strField, "Z10")) {
         if (ctx.bSixCylinder) return strSixCylinder;
         if (ctx.bConvertible) return "Z10 - cannot be a convertible.";
-        if (!Holds(result.m_strPaintCode, "50-")) return "Z10 - has to have a 50 paint code.";
+        if (ctx.strPaintLower != "50") return "Z10 - has to have a 50 paint code.";
         ctx.bV8 = 1;
         return std::nullopt;
     }
@@ -79,6 +80,7 @@ std::optional<std::string> RuleMessage(DecodeContext& ctx, std::string_view strF
     if (Holds(strField, "X11") || Holds(strField, "X44") || Holds(strField, "D80") || Holds(strField, "A")) {
         return std::nullopt;
     }
+    bUnknown = true;
     return strFirstThree + " = ??";
 }
 
@@ -104,10 +106,13 @@ void DecodeSpecialCodes69(DecodeContext& ctx, std::string_view strField) {
     if (strCodes.empty()) return;
 
     DecodeResult& result = ctx.result;
-    if (std::optional<std::string> strMessage = RuleMessage(ctx, strCodes)) {
+    bool bUnknown = false;
+    if (std::optional<std::string> strMessage = RuleMessage(ctx, strCodes, bUnknown)) {
         result.m_strPlantNote = *strMessage;
+        ctx.bSpecialCodeRead = !bUnknown;
         return;
     }
+    ctx.bSpecialCodeRead = true;
 
     const std::string strJoined = WithoutBlanks(strCodes);
     const std::string_view strFirst = SafeSubstr(strJoined, 0, 3);

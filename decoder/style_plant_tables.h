@@ -11,15 +11,15 @@ struct StyleRow {
     std::string_view strStyle;
     std::string_view strLine67;    // 1967 tags
     std::string_view strLine6869;  // 1968 and 1969 tags
-    int bConvertible;
-    int bCustomInterior;
+    bool bConvertible;
+    bool bCustomInterior;
 };
 
 inline constexpr std::array<StyleRow, 4> kStyles{{
-    {"12437", " = Standard Interior Coupe.", " = Coupe.", 0, 0},
-    {"12467", " = Standard Interior Convertible.", " = Convertible.", 1, 0},
-    {"12637", " = Custom Interior Coupe.", " = Custom Interior Coupe.", 0, 1},
-    {"12667", " = Custom Interior Convertible.", " = Custom Interior Convertible.", 1, 1},
+    {"12437", " = Standard Interior Coupe.", " = Coupe.", false, false},
+    {"12467", " = Standard Interior Convertible.", " = Convertible.", true, false},
+    {"12637", " = Custom Interior Coupe.", " = Custom Interior Coupe.", false, true},
+    {"12667", " = Custom Interior Convertible.", " = Custom Interior Convertible.", true, true},
 }};
 inline constexpr size_t kStyleKeyLength = 5;
 
@@ -47,19 +47,19 @@ struct PlantRow {
     std::string_view strPlant;
     std::string_view strLine;
     char cLetter;      // the plant letter of the plant-and-body-number echo
-    int bLosAngeles;
+    bool bLosAngeles;
 };
 
 inline constexpr std::string_view kNorwoodLine = " = Built in Norwood Ohio.";
 inline constexpr std::string_view kVanNuysLine = " = Built in Van Nuys California.";
 
-inline constexpr PlantRow kNorwoodPlant{"NOR", kNorwoodLine, 'N', 0};
-inline constexpr PlantRow kLosAngelesPlant{"LOS", kVanNuysLine, 'L', 1};
+inline constexpr PlantRow kNorwoodPlant{"NOR", kNorwoodLine, 'N', false};
+inline constexpr PlantRow kLosAngelesPlant{"LOS", kVanNuysLine, 'L', true};
 
 inline constexpr std::array<PlantRow, 3> kPlants{{
     kNorwoodPlant,
     kLosAngelesPlant,
-    {"VN", kVanNuysLine, 'L', 1},
+    {"VN", kVanNuysLine, 'L', true},
 }};
 
 constexpr const PlantRow* FindPlant(std::string_view strPlant) {

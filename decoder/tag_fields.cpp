@@ -2,18 +2,33 @@
 
 namespace vexlor {
 
-const TagFieldInfo* FindTagField(int nControlId) {
-    for (const TagFieldInfo& info : kTagFieldInfos) {
-        if (info.nControlId == nControlId) return &info;
+std::string& FieldText(TagFields& fields, TagField field) {
+    switch (field) {
+        case TagField::Year: return fields.strYear;
+        case TagField::VinPrefix: return fields.strVinPrefix;
+        case TagField::Serial: return fields.strSerial;
+        case TagField::BuildDate: return fields.strBuildDate;
+        case TagField::CodeField: return fields.strCodeField;
+        case TagField::Style: return fields.strStyle;
+        case TagField::Plant: return fields.strPlant;
+        case TagField::BodyNumber: return fields.strBodyNumber;
+        case TagField::Trim: return fields.strTrim;
+        case TagField::Seat: return fields.strSeat;
+        case TagField::LowerPaint: return fields.strLowerPaint;
+        case TagField::TopPaint: return fields.strTopPaint;
+        case TagField::Group1: return fields.strGroups[0];
+        case TagField::Group2: return fields.strGroups[1];
+        case TagField::Group3: return fields.strGroups[2];
+        case TagField::Group4: return fields.strGroups[3];
+        case TagField::Group5: return fields.strGroups[4];
+        case TagField::BuildDate69: return fields.strBuildDate69;
+        case TagField::Code69: break;
     }
-    return nullptr;
+    return fields.strCode69;
 }
 
-const TagFieldInfo* FindTagField(std::string_view strName) {
-    for (const TagFieldInfo& info : kTagFieldInfos) {
-        if (info.strName == strName) return &info;
-    }
-    return nullptr;
+const std::string& FieldText(const TagFields& fields, TagField field) {
+    return FieldText(const_cast<TagFields&>(fields), field);
 }
 
 TagFields SampleTagFields() {

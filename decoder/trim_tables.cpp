@@ -7,72 +7,76 @@ namespace {
 
 constexpr bool kStandard = false;
 constexpr bool kCustom = true;
+constexpr bool kBucket = false;
+constexpr bool kBench = true;
 
 constexpr std::array<TrimEntry, 17> kTrims1967{{
-    {707, kCustom, "Custom Yellow Bucket Seats."},
-    {709, kStandard, "Standard Gold Bucket Seats."},
-    {711, kCustom, "Custom Gold Bucket Seats."},
-    {712, kCustom, "Custom Gold Bench Seats."},
-    {716, kCustom, "Custom Bright Blue Bench Seats."},
-    {717, kStandard, "Standard Blue Bucket Seats."},
-    {732, kCustom, "Custom Bright Blue Bucket Seats."},
-    {739, kStandard, "Standard Blue Bench Seats."},
-    {741, kStandard, "Standard Red Bucket Seats."},
-    {742, kCustom, "Custom Red Bucket Seats."},
-    {756, kStandard, "Standard Black Bench Seats."},
-    {760, kStandard, "Standard Black Bucket Seats."},
-    {765, kCustom, "Custom Black Bucket Seats."},
-    {767, kCustom, "Custom Black Bench Seats."},
-    {779, kCustom, "Custom Turquoise Bucket Seats."},
-    {796, kStandard, "Standard Gold Bench Seats."},
-    {797, kCustom, "Custom Parchment/Black Bucket Seats."},
+    {707, kCustom, kBucket, "Custom Yellow Bucket Seats."},
+    {709, kStandard, kBucket, "Standard Gold Bucket Seats."},
+    {711, kCustom, kBucket, "Custom Gold Bucket Seats."},
+    {712, kCustom, kBench, "Custom Gold Bench Seats."},
+    {716, kCustom, kBench, "Custom Bright Blue Bench Seats."},
+    {717, kStandard, kBucket, "Standard Blue Bucket Seats."},
+    {732, kCustom, kBucket, "Custom Bright Blue Bucket Seats."},
+    {739, kStandard, kBench, "Standard Blue Bench Seats."},
+    {741, kStandard, kBucket, "Standard Red Bucket Seats."},
+    {742, kCustom, kBucket, "Custom Red Bucket Seats."},
+    {756, kStandard, kBench, "Standard Black Bench Seats."},
+    {760, kStandard, kBucket, "Standard Black Bucket Seats."},
+    {765, kCustom, kBucket, "Custom Black Bucket Seats."},
+    {767, kCustom, kBench, "Custom Black Bench Seats."},
+    {779, kCustom, kBucket, "Custom Turquoise Bucket Seats."},
+    {796, kStandard, kBench, "Standard Gold Bench Seats."},
+    {797, kCustom, kBucket, "Custom Parchment/Black Bucket Seats."},
 }};
 
 constexpr std::array<TrimEntry, 19> kTrims1968{{
-    {711, kCustom, "Custom Ivory/Black Bucket Seats."},
-    {712, kStandard, "Standard Black Bucket Seats."},
-    {713, kStandard, "Standard Black Bench Seats."},
-    {714, kCustom, "Custom Black Bucket Seats."},
-    {715, kCustom, "Custom Black Bench Seats."},
-    {716, kCustom, "Custom Ivory Houndstooth Bucket Seats."},
-    {717, kStandard, "Standard Blue Bucket Seats."},
-    {718, kStandard, "Standard Blue Bench Seats."},
-    {719, kCustom, "Custom Blue Bucket Seats."},
-    {720, kCustom, "Custom Blue Bench Seats."},
-    {721, kCustom, "Custom Gold Bucket Seats."},
-    {722, kStandard, "Standard Gold Bucket Seats."},
-    {723, kStandard, "Standard Gold Bench Seats."},
-    {724, kStandard, "Standard Red Bucket Seats."},
-    {725, kCustom, "Custom Red Bucket Seats."},
-    {726, kCustom, "Custom Turquoise Bucket Seats."},
-    {727, kCustom, "Custom Turquoise Bench Seats."},
-    {730, kCustom, "Custom Parchment/Black Bucket Seats."},
-    {749, kCustom, "Custom Black Houndstooth Bucket Seats."},
+    {711, kCustom, kBucket, "Custom Ivory/Black Bucket Seats."},
+    {712, kStandard, kBucket, "Standard Black Bucket Seats."},
+    {713, kStandard, kBench, "Standard Black Bench Seats."},
+    {714, kCustom, kBucket, "Custom Black Bucket Seats."},
+    {715, kCustom, kBench, "Custom Black Bench Seats."},
+    {716, kCustom, kBucket, "Custom Ivory Houndstooth Bucket Seats."},
+    {717, kStandard, kBucket, "Standard Blue Bucket Seats."},
+    {718, kStandard, kBench, "Standard Blue Bench Seats."},
+    {719, kCustom, kBucket, "Custom Blue Bucket Seats."},
+    {720, kCustom, kBench, "Custom Blue Bench Seats."},
+    {721, kCustom, kBucket, "Custom Gold Bucket Seats."},
+    {722, kStandard, kBucket, "Standard Gold Bucket Seats."},
+    {723, kStandard, kBench, "Standard Gold Bench Seats."},
+    {724, kStandard, kBucket, "Standard Red Bucket Seats."},
+    {725, kCustom, kBucket, "Custom Red Bucket Seats."},
+    {726, kCustom, kBucket, "Custom Turquoise Bucket Seats."},
+    {727, kCustom, kBench, "Custom Turquoise Bench Seats."},
+    {730, kCustom, kBucket, "Custom Parchment/Black Bucket Seats."},
+    {749, kCustom, kBucket, "Custom Black Houndstooth Bucket Seats."},
 }};
 
 constexpr std::array<TrimEntry, 15> kTrims1969{{
-    {711, kStandard, "Standard Black Bucket Seats."},
-    {712, kCustom, "Custom Black Bucket Seats."},
-    {713, kCustom, "Custom Houndstooth Black Bucket Seats."},
-    {714, kCustom, "Custom Yellow Houndstooth Bucket Seats."},
-    {715, kStandard, "Standard Dark Blue Bucket Seats."},
-    {716, kCustom, "Custom Dark Blue Bucket Seats."},
-    {718, kStandard, "Standard Medium Red Bucket Seats."},
-    {719, kCustom, "Custom Medium Red Bucket Seats."},
-    {720, kCustom, "Custom Orange Houndstooth Bucket Seats."},
-    {721, kStandard, "Standard Medium Green Bucket Seats."},
-    {722, kCustom, "Custom Medium Green Bucket Seats."},
-    {723, kStandard, "Standard Midnight Green Bucket Seats."},
-    {725, kCustom, "Custom Midnight Green Bucket Seats."},
-    {727, kStandard, "Standard Ivory/Black Bucket Seats."},
-    {729, kCustom, "Custom Ivory Houndstooth Bucket Seats."},
+    {711, kStandard, kBucket, "Standard Black Bucket Seats."},
+    {712, kCustom, kBucket, "Custom Black Bucket Seats."},
+    {713, kCustom, kBucket, "Custom Houndstooth Black Bucket Seats."},
+    {714, kCustom, kBucket, "Custom Yellow Houndstooth Bucket Seats."},
+    {715, kStandard, kBucket, "Standard Dark Blue Bucket Seats."},
+    {716, kCustom, kBucket, "Custom Dark Blue Bucket Seats."},
+    {718, kStandard, kBucket, "Standard Medium Red Bucket Seats."},
+    {719, kCustom, kBucket, "Custom Medium Red Bucket Seats."},
+    {720, kCustom, kBucket, "Custom Orange Houndstooth Bucket Seats."},
+    {721, kStandard, kBucket, "Standard Medium Green Bucket Seats."},
+    {722, kCustom, kBucket, "Custom Medium Green Bucket Seats."},
+    {723, kStandard, kBucket, "Standard Midnight Green Bucket Seats."},
+    {725, kCustom, kBucket, "Custom Midnight Green Bucket Seats."},
+    {727, kStandard, kBucket, "Standard Ivory/Black Bucket Seats."},
+    {729, kCustom, kBucket, "Custom Ivory Houndstooth Bucket Seats."},
 }};
 
-// A Standard interior's description starts with "Standard", a Custom one's with "Custom".
+// A Standard interior's description starts with "Standard", a Custom one's with
+// "Custom"; a bench interior's ends in "Bench Seats.", a bucket one's in "Bucket Seats.".
 constexpr bool KindMatchesText(std::span<const TrimEntry> table) {
     for (const TrimEntry& entry : table) {
         const std::string_view strKind = entry.bCustom ? "Custom " : "Standard ";
-        if (entry.strText.substr(0, strKind.size()) != strKind) return false;
+        if (!entry.strText.starts_with(strKind)) return false;
+        if (!entry.strText.ends_with(entry.bBench ? "Bench Seats." : "Bucket Seats.")) return false;
     }
     return true;
 }

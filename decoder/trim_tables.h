@@ -1,20 +1,11 @@
 #pragma once
 // The interior trim tables of the three model years.
 
-#include <span>
 #include <string>
-#include <string_view>
+
+#include "decoder/code_lists.h"
 
 namespace vexlor {
-
-struct TrimEntry {
-    int nCode;
-    bool bCustom;                 // Custom interior (else Standard)
-    std::string_view strText;     // "Standard Black Bucket Seats."
-};
-
-// The table of a model-year digit (7, 8, 9), in code order; empty for any other digit.
-std::span<const TrimEntry> TrimTable(int nYear);
 
 // The entry of a code in the table of a model-year digit, or null when it has none.
 const TrimEntry* FindTrim(int nYear, int nCode);

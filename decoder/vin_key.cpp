@@ -21,7 +21,7 @@ std::string NorwoodTail(int nYear) {
     return std::to_string(nYear) + "N______";
 }
 
-std::string PlantTail(int nYear, int bLosAngeles) {
+std::string PlantTail(int nYear, bool bLosAngeles) {
     return bLosAngeles ? LosAngelesTail(nYear) : NorwoodTail(nYear);
 }
 

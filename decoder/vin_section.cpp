@@ -86,6 +86,7 @@ void DecodeVin(DecodeContext& ctx) {
         return;
     }
     result.m_strVinMake = kVinMake;
+    result.m_bCamaroVin = true;
     result.m_strVinLine = kVinLine;
 
     const std::string_view strEngine = SafeSubstr(strFirstHalf, 2, 1);

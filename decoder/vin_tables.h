@@ -53,16 +53,16 @@ inline constexpr char kVinNorwood = 'N';
 // Angeles row comes first; every other car of that year takes the next row.
 struct SerialRange {
     char cYearDigit;
-    int bLosAngelesOnly;
+    bool bLosAngelesOnly;
     std::string_view strFirstDigits;
     std::string_view strMessage;
 };
 
 inline constexpr std::array<SerialRange, 4> kSerialRanges{{
-    {'7', 0, "12", " - the first digit must be a 1 or a 2."},
-    {'8', 0, "34", " - the first digit must be a 3 or a 4."},
-    {'9', 1, "5", " - the first digit must be a 5."},
-    {'9', 0, "567", " - the first digit must be a 5,6 or 7."},
+    {'7', false, "12", " - the first digit must be a 1 or a 2."},
+    {'8', false, "34", " - the first digit must be a 3 or a 4."},
+    {'9', true, "5", " - the first digit must be a 5."},
+    {'9', false, "567", " - the first digit must be a 5,6 or 7."},
 }};
 
 inline constexpr std::string_view kSerialAccepted = " = vehicle serial number sequence";
@@ -72,7 +72,7 @@ inline constexpr size_t kVinTailLength = 8;
 
 // The serial range of a year digit, for a Los Angeles car or any other; null
 // for a digit that is no model year.
-constexpr const SerialRange* FindSerialRange(char cYearDigit, int bLosAngeles) {
+constexpr const SerialRange* FindSerialRange(char cYearDigit, bool bLosAngeles) {
     for (const SerialRange& range : kSerialRanges) {
         if (range.cYearDigit == cYearDigit && (!range.bLosAngelesOnly || bLosAngeles)) return &range;
     }

@@ -1,10 +1,9 @@
 // Dialog 100, About: the version, the maintainers, a photograph of a 1967 coupe.
 #include <string>
 
-#include "decoder/program_info.h"
 #include "form/control_ids.h"
 #include "form/control_table.h"
-#include "form/dialog_texts.h"
+#include "form/program_texts.h"
 
 namespace vexlor {
 namespace {
@@ -13,7 +12,7 @@ using K = ControlKind;
 
 constexpr ControlSpec kControls[] = {
     {ctl::None, K::Icon, 10, 10, 20, 20, "", kNoList, 0, "", kIconProgram},
-    // The version line is written when the dialog opens (AboutVersionLine).
+    // The version line is written when the dialog opens (kAboutVersionLine).
     {ctl::AboutVersion, K::StaticText, 40, 5, 85, 8, "Vexlor Version", kNoList, kNoPrefix, "", 0},
     {ctl::None, K::StaticText, 40, 15, 75, 8, kAboutNotice, kNoList, 0, "", 0},
     {ctl::Ok, K::PushButton, 225, 5, 50, 14, "OK", kNoList, kDefaultButton | kTabStop, "", 0},
@@ -38,11 +37,5 @@ constexpr DialogTemplate kAbout{
 }  // namespace
 
 const DialogTemplate& AboutTemplate() { return kAbout; }
-
-std::string AboutVersionLine() {
-    std::string strLine(kAboutVersionPrefix);
-    strLine += kVersion;
-    return strLine;
-}
 
 }  // namespace vexlor

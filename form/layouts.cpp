@@ -1,7 +1,7 @@
 // The tag form's start state, its three year layouts, Clear All, the sample
 // tag and the hand-over of the form's texts to the decoder.
 #include "decoder/decode.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "form/data_fields.h"
 #include "form/sample_tag.h"
@@ -67,7 +67,9 @@ void TagForm::OnHelpDecoding(bool bEndedWithOk) {
 
 TagFields TagForm::ReadTagFields() const {
     TagFields fields;
-    for (const TagFieldInfo& info : kTagFieldInfos) FieldText(fields, info) = m_controls.GetText(info.nControlId);
+    for (const FieldControl& control : kFieldControls) {
+        FieldText(fields, control.field) = m_controls.GetText(control.nControlId);
+    }
     return fields;
 }
 

@@ -1,9 +1,8 @@
 #include "form/pick_list_data.h"
 
-#include <algorithm>
+#include <optional>
 
-#include "decoder/text.h"
-#include "decoder/trim_tables.h"
+#include "decoder/code_lists.h"
 
 namespace vexlor {
 namespace {
@@ -27,26 +26,17 @@ constexpr std::string_view kCoupeStyles69[] = {"69-12437"};
 constexpr std::string_view kConvertibleStyles69[] = {"69-12467"};
 constexpr std::string_view kAllStyles69[] = {"69-12437", "69-12467"};
 
-constexpr std::string_view kLowerPaints67[] = {"A", "C", "D", "E", "F", "G", "H", "K",
-                                               "L", "M", "N", "O", "R", "S", "T", "Y"};
-constexpr std::string_view kLowerPaints68[] = {"A", "C", "D", "E", "F", "G", "H", "J", "K", "L",
-                                               "N", "O", "P", "R", "T", "U", "V", "Y", "Z", "-"};
-constexpr std::string_view kLowerPaints69[] = {"10", "69", "50", "53", "51", "71", "65",
-                                               "79", "55", "63", "67", "76", "72", "52",
-                                               "61", "57", "59", "40", "-"};
-
 struct YearLists {
     CodeList vinPrefixes;
     CodeList coupeStyles;
     CodeList convertibleStyles;
     CodeList allStyles;
-    CodeList lowerPaints;
 };
 
 constexpr YearLists kYearLists[] = {
-    {kVinPrefixes67, kCoupeStyles67, kConvertibleStyles67, kAllStyles67, kLowerPaints67},
-    {kVinPrefixes68, kCoupeStyles68, kConvertibleStyles68, kAllStyles68, kLowerPaints68},
-    {kVinPrefixes69, kCoupeStyles69, kConvertibleStyles69, kAllStyles69, kLowerPaints69},
+    {kVinPrefixes67, kCoupeStyles67, kConvertibleStyles67, kAllStyles67},
+    {kVinPrefixes68, kCoupeStyles68, kConvertibleStyles68, kAllStyles68},
+    {kVinPrefixes69, kCoupeStyles69, kConvertibleStyles69, kAllStyles69},
 };
 
 const YearLists* ListsOf(int nYear) {
@@ -55,8 +45,6 @@ const YearLists* ListsOf(int nYear) {
 
 // --- Seat style: bucket seats give "Y" and "Z", bench seats "H" and "T" ---
 
-constexpr int kBucketTrims[] = {707, 709, 711, 717, 732, 741, 742, 760, 765, 779, 797};
-constexpr int kBenchTrims[] = {712, 716, 739, 756, 767, 796};
 constexpr std::string_view kBucketLetters[] = {"Y", "Z"};
 constexpr std::string_view kBenchLetters[] = {"H", "T"};
 
@@ -82,10 +70,6 @@ constexpr LowerPaintTops kExtraTops69[] = {
     {"51", kTop53}, {"53", kTop5051}, {"55", kTop50}, {"61", kTop63}, {"65", kTop50},
 };
 
-bool Contains(std::span<const int> codes, int nCode) {
-    return std::find(codes.begin(), codes.end(), nCode) != codes.end();
-}
-
 void Append(std::vector<std::string>& codes, CodeList more) {
     for (std::string_view code : more) codes.emplace_back(code);
 }
@@ -97,20 +81,15 @@ CodeList VinPrefixList(int nYear) {
     return pLists ? pLists->vinPrefixes : CodeList{};
 }
 
-CodeList StyleList(int nYear, StyleRow row) {
+CodeList StyleList(int nYear, StyleFilter filter) {
     const YearLists* pLists = ListsOf(nYear);
     if (!pLists) return {};
-    switch (row) {
-        case StyleRow::Coupe: return pLists->coupeStyles;
-        case StyleRow::Convertible: return pLists->convertibleStyles;
-        case StyleRow::NoVinPrefix: return pLists->allStyles;
+    switch (filter) {
+        case StyleFilter::Coupe: return pLists->coupeStyles;
+        case StyleFilter::Convertible: return pLists->convertibleStyles;
+        case StyleFilter::NoVinPrefix: return pLists->allStyles;
     }
     return {};
-}
-
-CodeList LowerPaintList(int nYear) {
-    const YearLists* pLists = ListsOf(nYear);
-    return pLists ? pLists->lowerPaints : CodeList{};
 }
 
 std::vector<std::string> TrimCodeList(int nYear) {
@@ -124,17 +103,13 @@ std::vector<std::string> TrimCodeList(int nYear) {
     return codes;
 }
 
-bool IsConvertibleStyle(std::string_view strStyle) {
-    const std::string_view strBody = LastChars(strStyle, 5);
-    return strBody == "12467" || strBody == "12667";
-}
-
 CodeList SeatStyleList(std::string_view strStyle, int nTrim) {
-    if (IsConvertibleStyle(strStyle)) return kBucketLetters;
-    const std::string_view strBody = LastChars(strStyle, 5);
-    if (strBody != "12437" && strBody != "12637") return {};
-    if (Contains(kBucketTrims, nTrim)) return kBucketLetters;
-    if (Contains(kBenchTrims, nTrim)) return kBenchLetters;
+    const std::optional<BodyStyle> style = FindBodyStyle(strStyle);
+    if (!style) return {};
+    if (style->bConvertible) return kBucketLetters;
+    for (const TrimEntry& entry : TrimTable(7)) {
+        if (entry.nCode == nTrim) return entry.bBench ? kBenchLetters : kBucketLetters;
+    }
     return {};
 }
 

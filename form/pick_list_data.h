@@ -19,21 +19,17 @@ inline constexpr std::string_view kPlantVanNuys = "VN";
 
 // Which styles the style box offers: those of a coupe VIN, of a convertible
 // VIN, or all of the year's when no VIN prefix is given.
-enum class StyleRow { Coupe, Convertible, NoVinPrefix };
+enum class StyleFilter { Coupe, Convertible, NoVinPrefix };
 
 // The lists of a model-year digit (7, 8, 9); empty for any other digit.
 CodeList VinPrefixList(int nYear);
-CodeList StyleList(int nYear, StyleRow row);
-CodeList LowerPaintList(int nYear);
+CodeList StyleList(int nYear, StyleFilter filter);
 
 // The year's trim codes as texts: its Standard codes, then its Custom codes.
 std::vector<std::string> TrimCodeList(int nYear);
 
-// A convertible body style: the last five characters are "12467" or "12667".
-bool IsConvertibleStyle(std::string_view strStyle);
-
 // The seat-style letters for a body style text (its last five characters count)
-// and a trim code read as a number. Not bound to a year.
+// and a trim code read as a number: the 1967 trim's seats decide on a coupe.
 CodeList SeatStyleList(std::string_view strStyle, int nTrim);
 
 // The top paint codes that fit a year, body and lower paint text, in the order

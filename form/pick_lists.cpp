@@ -3,7 +3,8 @@
 #include <optional>
 
 #include "decoder/decode.h"
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
+#include "decoder/code_lists.h"
 #include "decoder/text.h"
 #include "form/control_ids.h"
 #include "form/pick_list_data.h"
@@ -55,13 +56,13 @@ void TagForm::FillStyleList() {
     const int nYear = FormYear();
     if (nYear == 0) return;
     const std::string strPrefix = ToUpperAscii(m_controls.GetText(ctl::VinPrefix));
-    StyleRow row = StyleRow::NoVinPrefix;
+    StyleFilter filter = StyleFilter::NoVinPrefix;
     if (!strPrefix.empty()) {
         if (!IsGmPrefix(strPrefix)) return;
-        row = CharAt(strPrefix, kVinBodyPos) == '3' ? StyleRow::Coupe : StyleRow::Convertible;
+        filter = CharAt(strPrefix, kVinBodyPos) == '3' ? StyleFilter::Coupe : StyleFilter::Convertible;
     }
     m_controls.ResetList(ctl::Style);
-    AddAll(m_controls, ctl::Style, StyleList(nYear, row));
+    AddAll(m_controls, ctl::Style, StyleList(nYear, filter));
 }
 
 void TagForm::FillPlantList() {
@@ -117,7 +118,7 @@ void TagForm::FillSeatList() {
 
 void TagForm::FillLowerPaintList() {
     m_controls.ResetList(ctl::LowerPaint);
-    AddAll(m_controls, ctl::LowerPaint, LowerPaintList(FormYear()));
+    AddAll(m_controls, ctl::LowerPaint, LowerPaintCodes(FormYear()));
 }
 
 void TagForm::FillTopPaintList() {
@@ -126,7 +127,8 @@ void TagForm::FillTopPaintList() {
         RequireStyle(kCauseTopPaint);
         return;
     }
-    const bool bConvertible = IsConvertibleStyle(strStyle);
+    const std::optional<BodyStyle> style = FindBodyStyle(strStyle);
+    const bool bConvertible = style && style->bConvertible;
     const int nYear = FormYear();
     if (nYear == 0) return;
     m_controls.ResetList(ctl::TopPaint);

@@ -1,5 +1,5 @@
 // Dialog 130, "Here is your car": the list of decode lines and the save button.
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "form/control_table.h"
 

@@ -10,8 +10,9 @@ std::vector<std::pair<int, std::string>> SampleTagValues() {
     std::vector<std::pair<int, std::string>> values;
     values.reserve(kDataFieldOrder.size());
     for (int nId : kDataFieldOrder) {
-        const TagFieldInfo* info = FindTagField(nId);
-        values.emplace_back(nId, info ? FieldText(sample, *info) : std::string());
+        for (const FieldControl& control : kFieldControls) {
+            if (control.nControlId == nId) values.emplace_back(nId, FieldText(sample, control.field));
+        }
     }
     return values;
 }

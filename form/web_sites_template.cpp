@@ -1,6 +1,6 @@
 // Dialog 131, Favorite Web Sites: two picture buttons that open the research
 // group's and the partner club's sites. No caption: it cannot be moved.
-#include "decoder/program_info.h"
+#include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "form/control_table.h"
 

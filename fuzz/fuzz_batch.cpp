@@ -14,10 +14,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
+#include "cli/field_names.h"
 #include "cli/json_output.h"
 #include "decoder/decode.h"
 #include "decoder/tag_fields.h"
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "results/result_lines.h"
 
 namespace {
@@ -95,13 +96,13 @@ Prediction Predict(std::string_view strLine) {
     vexlor::TagFields fields;
     fields.strYear = "1967";
     for (const auto& [strKey, value] : object.items()) {
-        const vexlor::TagFieldInfo* pInfo = vexlor::FindTagField(std::string_view(strKey));
-        if (pInfo == nullptr || !value.is_string()) return prediction;
+        const std::optional<vexlor::TagField> field = vexlor::FindFieldByName(strKey);
+        if (!field || !value.is_string()) return prediction;
         if (!IsAscii(value.get_ref<const std::string&>())) {
             prediction.bPredicted = false;  // an escape beyond ASCII: Latin-1 is left to the other checks
             return prediction;
         }
-        vexlor::FieldText(fields, *pInfo) = value.get<std::string>();
+        vexlor::FieldText(fields, *field) = value.get<std::string>();
     }
     prediction.fields = std::move(fields);
     return prediction;

@@ -9,8 +9,8 @@
 
 #include "decoder/decode.h"
 #include "decoder/text.h"
-#include "fuzz/fuzz_check.h"
-#include "fuzz/fuzz_tag_input.h"
+#include "fuzz_check.h"
+#include "fuzz_tag_input.h"
 
 namespace {
 
@@ -37,9 +37,10 @@ bool IsKnownVinPrefix(std::string_view strPrefix) {
 // Every field but the year upper-cased; the year is compared exactly as typed.
 TagFields UpperCased(const TagFields& fields) {
     TagFields upper;
-    for (const vexlor::TagFieldInfo& info : vexlor::kTagFieldInfos) {
-        const std::string& strText = vexlor::FieldText(fields, info);
-        vexlor::FieldText(upper, info) = info.strName == "year" ? strText : vexlor::ToUpperAscii(strText);
+    for (size_t nField = 0; nField < vexlor::kTagFieldCount; ++nField) {
+        const auto field = static_cast<vexlor::TagField>(nField);
+        const std::string& strText = vexlor::FieldText(fields, field);
+        vexlor::FieldText(upper, field) = field == vexlor::TagField::Year ? strText : vexlor::ToUpperAscii(strText);
     }
     return upper;
 }

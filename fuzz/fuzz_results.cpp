@@ -13,8 +13,8 @@
 
 #include "cli/json_output.h"
 #include "decoder/decode.h"
-#include "fuzz/fuzz_check.h"
-#include "fuzz/fuzz_tag_input.h"
+#include "fuzz_check.h"
+#include "fuzz_tag_input.h"
 #include "results/decode_file.h"
 #include "results/result_lines.h"
 

@@ -1,4 +1,4 @@
-#include "fuzz/fuzz_tag_input.h"
+#include "fuzz_tag_input.h"
 
 namespace vexlor::fuzz {
 
@@ -12,10 +12,10 @@ TagFields TagFieldsFromBytes(const uint8_t* pData, size_t nSize, std::optional<s
     if (!bRawYear) fields.strYear = std::string(kYearChoices[nChoice % kYearChoices.size()]);
 
     std::string_view strRest(reinterpret_cast<const char*>(pData) + 1, nSize - 1);
-    size_t nField = bRawYear ? 0 : 1;  // row 0 of kTagFieldInfos is the year
-    while (nField < kTagFieldInfos.size()) {
+    size_t nField = bRawYear ? 0 : 1;  // field 0 is the year
+    while (nField < kTagFieldCount) {
         const size_t nEnd = strRest.find(kFieldSeparator);
-        FieldText(fields, kTagFieldInfos[nField]) = std::string(strRest.substr(0, nEnd));
+        FieldText(fields, static_cast<TagField>(nField)) = std::string(strRest.substr(0, nEnd));
         ++nField;
         if (nEnd == std::string_view::npos) return fields;
         strRest.remove_prefix(nEnd + 1);

@@ -5,7 +5,7 @@
 // (value modulo 10) of kYearChoices (the six texts the form offers and near
 // misses); a higher value means the year is a raw text, the first segment. The remaining bytes are split
 // at kFieldSeparator into segments that fill the data fields in the order of
-// kTagFieldInfos (year first only when it is raw); missing segments leave a
+// TagField (year first only when it is raw); missing segments leave a
 // field empty. What follows the separator after the last field is handed
 // back as the rest (the side file of the decode-file target).
 

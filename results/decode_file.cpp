@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <limits>
 
-#include "decoder/program_info.h"
 #include "decoder/text.h"
 #include "results/result_lines.h"
 

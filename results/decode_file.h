@@ -9,8 +9,14 @@
 #include <vector>
 
 #include "decoder/decode_result.h"
+#include "vexlor_config.h"
 
 namespace vexlor {
+
+// The program's version, the first field of line 1.
+inline constexpr std::string_view kVersion = VEXLOR_VERSION;
+// Line 6: the request to send the file to the research group.
+inline constexpr std::string_view kFileEmailRequest = "Please e-mail this file to VELK (" VEXLOR_CONTACT_EMAIL ").";
 
 inline constexpr std::string_view kSideFileName = "velkinfo.txt";
 inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";

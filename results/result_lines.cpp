@@ -36,7 +36,7 @@ void AddOptionItems(std::string_view strGroup, std::vector<std::string>& lines) 
 }
 
 void AddVinBlock(const DecodeResult& result, std::vector<std::string>& lines) {
-    if (!result.m_strVinMake.empty() && result.m_strVinMake[0] == '1') {
+    if (result.m_bCamaroVin) {
         lines.push_back(result.m_strVinMake);
         lines.push_back(result.m_strVinLine);
         lines.push_back(result.m_strVinEngine);

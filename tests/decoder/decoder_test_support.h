@@ -9,15 +9,9 @@
 
 #include "decoder/decode_context.h"
 #include "decoder/tag_fields.h"
+#include "support/tag.h"
 
 namespace vexlor::testing_support {
-
-// The form's texts from pairs such as {"year", "1967"}, {"group4", "P"}.
-inline TagFields Tag(std::initializer_list<std::pair<const char*, std::string>> texts) {
-    TagFields fields;
-    for (const auto& [pszName, strText] : texts) FieldText(fields, *FindTagField(std::string_view(pszName))) = strText;
-    return fields;
-}
 
 // A section's view of one decode: the form's texts, the result and the context.
 struct SectionRun {

@@ -139,7 +139,7 @@ TEST(Decode, HugeAndOddFields) {
     for (const char* pszYear : {"1967", "68", "1969", ""}) {
         for (const std::string& strText : {std::string(100000, '9'), strAllBytes, std::string(1, '\0')}) {
             TagFields fields;
-            for (const TagFieldInfo& info : kTagFieldInfos) FieldText(fields, info) = strText;
+            for (size_t n = 0; n < kTagFieldCount; ++n) FieldText(fields, static_cast<TagField>(n)) = strText;
             fields.strYear = pszYear;
             const DecodeResult r = Decode(fields);
             EXPECT_EQ(r.m_bVinGiven, 1) << pszYear;

@@ -151,15 +151,6 @@ TEST(Paint, RulesOfEachYear) {
     }
 }
 
-TEST(Paint, LookupsJoinEchoAndLine) {
-    EXPECT_EQ(PaintLookup67(0, "67-12437", "C", "C"), "C-CC-C = Car Color is Ermine White");
-    EXPECT_EQ(PaintLookup67(1, "67-12467", "C", "C"), " - There is a Paint code problem.  (C-C)");
-    EXPECT_EQ(PaintLookup68(0, "Z", "Z", 1), "Z-ZZ-Z = Car Color is SPECIAL PAINT");
-    EXPECT_EQ(PaintLookup68(0, "C", "", 0), "C- paint code incomplete");
-    EXPECT_EQ(PaintLookup69(0, "51", "50"), "51-50:51-50 = Lower Color is Dusk Blue and the Top Color is Dover White.");
-    EXPECT_EQ(PaintLookup69(0, "", ""), " - :No paint code was given.");
-}
-
 TEST(Paint, EarlyBuildIsMonthsEightToTwelve) {
     for (const char* pszDate : {"", "0", "0X", "00", "01A", "07E"}) EXPECT_EQ(EarlyBuild(pszDate), 0) << pszDate;
     for (const char* pszDate : {"08A", "09", "09E", "10B", "12E", "1", " 08A", "X"}) {

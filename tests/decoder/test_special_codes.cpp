@@ -69,6 +69,7 @@ TEST(SpecialCodes69, LinesEchoAndV8) {
         SectionRun run(9);
         run.result.m_strPlantNote = "No Assm. Plant given.";
         run.result.m_strPaintCode = c.pszPaintCode;
+        run.ctx.strPaintLower = std::string(c.pszPaintCode).substr(0, 2);
         run.result.m_strTrimCode = c.pszTrimCode;
         run.ctx.bSixCylinder = c.bSixCylinder;
         run.ctx.bConvertible = c.bConvertible;

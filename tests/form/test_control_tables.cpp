@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "form/control_table.h"
-#include "form/dialog_texts.h"
+#include "form/program_texts.h"
 
 namespace vexlor {
 namespace {
@@ -226,7 +226,7 @@ TEST(ControlTables, AboutDialog) {
     EXPECT_EQ(about.controls[3].nFlags & kDefaultButton, kDefaultButton);
     EXPECT_EQ(about.controls[1].nFlags & kNoPrefix, kNoPrefix);
     EXPECT_EQ(about.controls[12].nFlags & (kNoPrefix | kCentred), kNoPrefix | kCentred);
-    EXPECT_EQ(AboutVersionLine(), "Vexlor Version 3.68");
+    EXPECT_EQ(kAboutVersionLine, "Vexlor Version 3.68");
 }
 
 TEST(ControlTables, WebSitesDialog) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "decoder/decode.h"
-#include "decoder/decoder_test_support.h"
+#include "support/tag.h"
 #include "results/decode_file.h"
 #include "results/result_lines.h"
 #include "results_test_support.h"

@@ -18,6 +18,7 @@ DecodeResult Marked(int nYear) {
     DecodeResult r;
     r.m_nYear = nYear;
     r.m_bVinGiven = 1;
+    r.m_bCamaroVin = true;
     using R = DecodeResult;
     for (const auto& [pMember, pszText] :
          {std::pair{&R::m_strVinMake, "1 = Chevrolet"}, {&R::m_strVinLine, "2 = Camaro"},
@@ -57,9 +58,15 @@ TEST(ResultLines, OrderAndWhatShows) {
         {"NoYearHasNoOptions", 0, [](DecodeResult&) {}, join({kVin, kMiddle})},
         {"NoVinStartsWithBodyNumber", 8, [](DecodeResult& r) { r.m_bVinGiven = 0; r.m_strBodyNumber = ""; },
          {"", " ", "build date", "style", "plant", "trim", "seat", "paint", "plant note"}},
-        {"InvalidMakeShowsOnlyThatLine", 8, [](DecodeResult& r) { r.m_strVinMake = "Not a valid Camaro vin number."; },
+        {"InvalidMakeShowsOnlyThatLine", 8, [](DecodeResult& r) {
+             r.m_strVinMake = "Not a valid Camaro vin number.";
+             r.m_bCamaroVin = false;
+         },
          join({{"Not a valid Camaro vin number.", " "}, kMiddle})},
-        {"EmptyMakeIsAnEmptyLine", 8, [](DecodeResult& r) { r.m_strVinMake = ""; }, join({{"", " "}, kMiddle})},
+        {"EmptyMakeIsAnEmptyLine", 8, [](DecodeResult& r) {
+             r.m_strVinMake = "";
+             r.m_bCamaroVin = false;
+         }, join({{"", " "}, kMiddle})},
         {"EmptySerialAndSeatLeaveNoLineOtherEmptiesDo", 8,
          [](DecodeResult& r) {
              r.m_strVinSerial = r.m_strSeat = r.m_strVinEngine = r.m_strPlant = r.m_strPlantNote = "";
