@@ -17,8 +17,6 @@ class FormComboBox : public QComboBox {
 public:
     explicit FormComboBox(bool bSorted, QWidget* parent = nullptr);
 
-    bool IsSorted() const { return m_bSorted; }
-
     std::string Text() const;
     void SetTextQuietly(std::string_view strText);
 

@@ -33,8 +33,8 @@ long long MsSinceProcessStart() {
 }  // namespace
 
 bool StartupReportWanted() {
-    const char* value = std::getenv("VEXLOR_REPORT_STARTUP");
-    return value && *value && *value != '0';
+    const char* pszValue = std::getenv("VEXLOR_REPORT_STARTUP");
+    return pszValue && *pszValue && *pszValue != '0';
 }
 
 void ReportStartup(long long nMsSinceMain) {

@@ -54,6 +54,6 @@ private:
 };
 
 // The text of the form's context-menu item that opens About.
-inline constexpr const char* kAboutMenuText = "&About Vexlor...";
+inline constexpr char kAboutMenuText[] = "&About Vexlor...";
 
 }  // namespace vexlor

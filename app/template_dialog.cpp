@@ -134,10 +134,4 @@ QWidget* TemplateDialog::Control(int nId) const {
     return it == m_byId.end() ? nullptr : it->second;
 }
 
-const ControlSpec* TemplateDialog::SpecOf(const QWidget* widget) const {
-    for (size_t i = 0; i < m_widgets.size() && i < m_template.controls.size(); ++i)
-        if (m_widgets[i] == widget) return &m_template.controls[i];
-    return nullptr;
-}
-
 }  // namespace vexlor

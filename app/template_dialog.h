@@ -27,8 +27,6 @@ public:
     Widget* ControlAs(int nId) const { return qobject_cast<Widget*>(Control(nId)); }
     // Every control's widget in template order, controls without an id included.
     const std::vector<QWidget*>& Widgets() const { return m_widgets; }
-    // The template row of a widget, or null.
-    const ControlSpec* SpecOf(const QWidget* widget) const;
 
 private:
     QWidget* CreateControl(const ControlSpec& spec);

@@ -72,15 +72,15 @@ size_t QuotedLength(std::string_view strText) {
 // Copies runs of bytes that need no change whole, and escapes the rest.
 char* WriteQuoted(char* p, std::string_view strText) {
     *p++ = '"';
-    const char* pText = strText.data();
-    const char* const pEnd = pText + strText.size();
-    while (pText < pEnd) {
-        const char* const pRun = pText;
-        while (pText < pEnd && kEscapedLength[static_cast<unsigned char>(*pText)] == 1) ++pText;
-        std::memcpy(p, pRun, static_cast<size_t>(pText - pRun));
-        p += pText - pRun;
-        if (pText == pEnd) break;
-        const auto c = static_cast<unsigned char>(*pText++);
+    const char* pszText = strText.data();
+    const char* const pszEnd = pszText + strText.size();
+    while (pszText < pszEnd) {
+        const char* const pszRun = pszText;
+        while (pszText < pszEnd && kEscapedLength[static_cast<unsigned char>(*pszText)] == 1) ++pszText;
+        std::memcpy(p, pszRun, static_cast<size_t>(pszText - pszRun));
+        p += pszText - pszRun;
+        if (pszText == pszEnd) break;
+        const auto c = static_cast<unsigned char>(*pszText++);
         if (c >= 0x80) {
             *p++ = static_cast<char>(0xC0 | (c >> 6));
             *p++ = static_cast<char>(0x80 | (c & 0x3F));

@@ -18,6 +18,6 @@ using ProgramStarter = std::function<bool(const std::string& strProgram, const s
                                           const std::string& strWorkingDir)>;
 
 // The program that shows a file in the desktop's default viewer.
-inline constexpr const char* kDesktopOpener = "xdg-open";
+inline constexpr char kDesktopOpener[] = "xdg-open";
 
 }  // namespace vexlor

@@ -23,7 +23,7 @@ void SetPlant(DecodeContext& ctx, std::string_view strPlantText, const PlantRow&
     ctx.result.m_strPlant = std::string(strPlantText) + std::string(row.strLine);
 }
 
-// A Los Angeles car: the scheduling code stands in 1008 on 1969 tags and in
+// A Los Angeles car: the scheduling code stands in the 1969 code field and in
 // the code field beside the build date on the others.
 void DecodeLosAngeles(DecodeContext& ctx, std::string_view strPlantText, const std::string& strCodeField) {
     DecodeResult& result = ctx.result;
@@ -43,7 +43,7 @@ void DecodeSpecialCodeField(DecodeContext& ctx) {
 }
 
 // Plant field "NOR": 1967 tags carry the interior paint in the code field,
-// 1969 tags their special codes in 1008.
+// 1969 tags their special codes in the 1969 code field.
 void DecodeNorwood(DecodeContext& ctx, std::string_view strPlantText, const std::string& strCodeField) {
     SetPlant(ctx, strPlantText, kNorwoodPlant);
     ctx.result.m_strSchedCode.clear();

@@ -83,9 +83,9 @@ bool SourceDateEpoch(std::time_t& tEpoch) {
     if (pszValue == nullptr || *pszValue == '\0') return false;
     std::time_t tValue = 0;
     constexpr std::time_t tMax = std::numeric_limits<std::time_t>::max();
-    for (const char* p = pszValue; *p != '\0'; ++p) {
-        if (*p < '0' || *p > '9') return false;
-        const int nDigit = *p - '0';
+    for (const char* psz = pszValue; *psz != '\0'; ++psz) {
+        if (*psz < '0' || *psz > '9') return false;
+        const int nDigit = *psz - '0';
         if (tValue > (tMax - nDigit) / 10) return false;
         tValue = tValue * 10 + nDigit;
     }

@@ -42,10 +42,10 @@ int CreateTemporaryBeside(const std::string& strPath, std::string& strTempPath) 
 }
 
 bool WriteAll(int fd, const std::string& strContent) {
-    const char* p = strContent.data();
+    const char* pszRest = strContent.data();
     size_t nLeft = strContent.size();
     while (nLeft > 0) {
-        const ssize_t nWritten = ::write(fd, p, nLeft);
+        const ssize_t nWritten = ::write(fd, pszRest, nLeft);
         if (nWritten < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -54,7 +54,7 @@ bool WriteAll(int fd, const std::string& strContent) {
             errno = ENOSPC;
             return false;
         }
-        p += nWritten;
+        pszRest += nWritten;
         nLeft -= static_cast<size_t>(nWritten);
     }
     return true;

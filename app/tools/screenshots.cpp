@@ -18,18 +18,18 @@
 
 namespace {
 
-bool Save(QWidget& window, const QDir& folder, const char* name) {
+bool Save(QWidget& window, const QDir& folder, const char* pszName) {
     window.show();
     QApplication::processEvents();
-    const QString path = folder.filePath(QString::fromLatin1(name));
+    const QString path = folder.filePath(QString::fromLatin1(pszName));
     const bool bSaved = window.grab().save(path, "PNG");
     std::printf("%s %s\n", bSaved ? "wrote" : "could not write", qPrintable(path));
     window.hide();
     return bSaved;
 }
 
-bool SavePixmap(const QPixmap& pixmap, const QDir& folder, const char* name) {
-    const QString path = folder.filePath(QString::fromLatin1(name));
+bool SavePixmap(const QPixmap& pixmap, const QDir& folder, const char* pszName) {
+    const QString path = folder.filePath(QString::fromLatin1(pszName));
     const bool bSaved = pixmap.save(path, "PNG");
     std::printf("%s %s\n", bSaved ? "wrote" : "could not write", qPrintable(path));
     return bSaved;
@@ -51,11 +51,11 @@ int main(int argc, char* argv[]) {
     bool bAll = true;
     vexlor::TagFormWindow form;
     bAll &= Save(form, folder, "form-1967.png");
-    const char* names[] = {"form-1967.png", "form-1968.png", "form-1969.png"};
+    const char* pszNames[] = {"form-1967.png", "form-1968.png", "form-1969.png"};
     for (int nIndex : {1, 2}) {
         form.Form().OnYearSelChange(nIndex);
         form.Controls().SetText(vexlor::ctl::Year, nIndex == 1 ? "1968" : "1969");
-        bAll &= Save(form, folder, names[nIndex]);
+        bAll &= Save(form, folder, pszNames[nIndex]);
     }
     form.Form().OnHelpDecoding(true);
     bAll &= Save(form, folder, "form-sample.png");
