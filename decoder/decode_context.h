@@ -29,8 +29,8 @@ struct DecodeContext {
 
     // Findings for later sections of this decode.
     std::string strPaintLower;   // the lower paint code the paint echo carries; empty when it shows none
-    bool bSpecialCodeRead = false;  // a 1969 special code was read into the plant note, known or broken
-                                    // by a rule, but not an unknown code
+    bool bSpecialCodeRead = false;  // the plant note names a 1969 special code that was read: one the
+                                    // table knows or a rule stopped, not an unknown or unreadable one
 };
 
 }  // namespace vexlor

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "decoder/sections.h"
 #include "decoder/text.h"
@@ -43,45 +44,56 @@ bool Holds(std::string_view strText, std::string_view strCode) {
     return strText.find(strCode) != std::string_view::npos;
 }
 
-// The rule for the first code the search meets. Returns the message that
-// stops the section, or nothing when the codes are to be listed.
-// bUnknown is set when no code of the field is known.
-std::optional<std::string> RuleMessage(DecodeContext& ctx, std::string_view strField, bool& bUnknown) {
+// Two question marks stand for characters that could not be read off the tag.
+bool Readable(std::string_view strCode) { return !Holds(strCode, "??"); }
+
+// The lower paint the paint echo shows ends in 50 ("50-50", "50- ").
+bool FiftyLowerPaint(const DecodeContext& ctx) { return Holds(ctx.strPaintLower + "-", "50-"); }
+
+// The note a rule writes, and whether it names a code that was read: an
+// unknown or unreadable code says nothing about when the car was built.
+struct RuleNote {
+    std::string strText;
+    bool bCodeRead;
+};
+
+// The rule for the first code the search meets. Returns the note that stops
+// the section, or nothing when the codes are to be listed.
+std::optional<RuleNote> RuleMessage(DecodeContext& ctx, std::string_view strField) {
     const DecodeResult& result = ctx.result;
     const std::string strFirstThree(SafeSubstr(strField, 0, 3));
-    const std::string strSixCylinder = strFirstThree + " - can not be 6 cylinder car.";
+    const RuleNote sixCylinder{strFirstThree + " - can not be 6 cylinder car.", Readable(strFirstThree)};
 
     if (Holds(strField, "X22") || Holds(strField, "X66") || Holds(strField, "X55")) {
-        if (ctx.bSixCylinder) return strSixCylinder;
+        if (ctx.bSixCylinder) return sixCylinder;
         ctx.bV8 = 1;
         return std::nullopt;
     }
     if (Holds(strField, "X33") || Holds(strField, "X77")) {
-        if (ctx.bSixCylinder) return strSixCylinder;
-        if (ctx.bConvertible) return "Z28 - can not be a convertible.";
+        if (ctx.bSixCylinder) return sixCylinder;
+        if (ctx.bConvertible) return RuleNote{"Z28 - can not be a convertible.", true};
         ctx.bV8 = 1;
         return std::nullopt;
     }
     if (Holds(strField, "Z10")) {
-        if (ctx.bSixCylinder) return strSixCylinder;
-        if (ctx.bConvertible) return "Z10 - cannot be a convertible.";
-        if (ctx.strPaintLower != "50") return "Z10 - has to have a 50 paint code.";
+        if (ctx.bSixCylinder) return sixCylinder;
+        if (ctx.bConvertible) return RuleNote{"Z10 - cannot be a convertible.", true};
+        if (!FiftyLowerPaint(ctx)) return RuleNote{"Z10 - has to have a 50 paint code.", true};
         ctx.bV8 = 1;
         return std::nullopt;
     }
     if (Holds(strField, "Z11")) {
-        if (ctx.bSixCylinder) return strSixCylinder;
-        if (!ctx.bConvertible) return "Z11 - has to be a Convertible.";
-        if (result.m_strPaintCode != "50-A") return "Z11 - has to have a 50-A paint code.";
-        if (result.m_strTrimCode != "720") return "Z11 - has to have 720 trim code.";
+        if (ctx.bSixCylinder) return sixCylinder;
+        if (!ctx.bConvertible) return RuleNote{"Z11 - has to be a Convertible.", true};
+        if (result.m_strPaintCode != "50-A") return RuleNote{"Z11 - has to have a 50-A paint code.", true};
+        if (result.m_strTrimCode != "720") return RuleNote{"Z11 - has to have 720 trim code.", true};
         ctx.bV8 = 1;
         return std::nullopt;
     }
     if (Holds(strField, "X11") || Holds(strField, "X44") || Holds(strField, "D80") || Holds(strField, "A")) {
         return std::nullopt;
     }
-    bUnknown = true;
-    return strFirstThree + " = ??";
+    return RuleNote{strFirstThree + " = ??", false};
 }
 
 std::string WithoutBlanks(std::string_view strText) {
@@ -106,18 +118,17 @@ void DecodeSpecialCodes69(DecodeContext& ctx, std::string_view strField) {
     if (strCodes.empty()) return;
 
     DecodeResult& result = ctx.result;
-    bool bUnknown = false;
-    if (std::optional<std::string> strMessage = RuleMessage(ctx, strCodes, bUnknown)) {
-        result.m_strPlantNote = *strMessage;
-        ctx.bSpecialCodeRead = !bUnknown;
+    if (std::optional<RuleNote> note = RuleMessage(ctx, strCodes)) {
+        result.m_strPlantNote = std::move(note->strText);
+        ctx.bSpecialCodeRead = note->bCodeRead;
         return;
     }
-    ctx.bSpecialCodeRead = true;
 
     const std::string strJoined = WithoutBlanks(strCodes);
     const std::string_view strFirst = SafeSubstr(strJoined, 0, 3);
     result.m_strOptionCodes = strFirst;
     result.m_strPlantNote = CodeLine(strFirst);
+    ctx.bSpecialCodeRead = Readable(strFirst);
     if (strJoined.size() <= 3) return;
 
     // The second code is the next three characters; all that follows them,
