@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     sinceMain.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexlor"));
+    // Names the desktop entry, so that a Wayland desktop shows its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral(VEXLOR_APP_ID));
     QApplication::setWindowIcon(vexlor::ProgramIcon());
 
     vexlor::TagFormWindow form;

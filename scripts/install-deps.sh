@@ -10,6 +10,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   xvfb xauth jq
+  scdoc librsvg2-bin
+  desktop-file-utils appstream groff-base man-db dpkg-dev lintian
 )
 if [[ ${1:-} == --runtime-only ]]; then
   packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libsimdjson-dev qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --runtime-only
 
 cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF >/dev/null
+  -DVEXLOR_BUILD_TESTS=OFF -DVEXLOR_BUILD_BENCH=OFF -DVEXLOR_DATA_FILES=OFF >/dev/null
 cmake --build build-run --target vexlor vexlor-decode
 
 if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then

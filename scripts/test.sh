@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the unit and window tests, the
-# fuzz corpus replayed with a short fuzzing run of each target, and the unit
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# checks of the install tree and the Debian package, the fuzz corpus replayed
+# with a short fuzzing run of each target, and the unit tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +15,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLOR_WERROR=O
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== install tree, desktop entry, AppStream metadata, man pages, completion, Debian package =="
+bash scripts/check-install.sh build
+
 if [[ -x fuzz/run.sh ]]; then
   echo "== fuzzing: corpus replay and a short run of each target =="
   bash fuzz/run.sh --seconds "${VEXLOR_FUZZ_SECONDS:-20}"
@@ -21,7 +25,7 @@ fi
 
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON \
-  -DVEXLOR_BUILD_APP=OFF -DVEXLOR_BUILD_BENCH=OFF -DVEXLOR_WERROR=ON
+  -DVEXLOR_BUILD_APP=OFF -DVEXLOR_BUILD_BENCH=OFF -DVEXLOR_DATA_FILES=OFF -DVEXLOR_WERROR=ON
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,0 +1,39 @@
+# The Debian package: `cpack -G DEB` in the build folder makes
+# vexlor_<version>-1_<arch>.deb from the install rules, its version taken
+# from project(). Its runtime dependencies are computed by dpkg-shlibdeps
+# (package dpkg-dev).
+set(VEXLOR_PACKAGE_MAINTAINER "The Vexlor developers <developers@vexlor.invalid>"
+    CACHE STRING "Maintainer of the Debian package, \"Name <address>\"")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vexlor)
+set(CPACK_PACKAGE_VENDOR "The Vexlor developers")
+set(CPACK_PACKAGE_CONTACT "${VEXLOR_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "decoder for the cowl tag and VIN of 1967-1969 Camaro cars")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vexlor reads the cowl tag of a 1967, 1968 or 1969 Camaro (the body plate
+headed GENERAL MOTORS CORPORATION or BODY BY FISHER) and the first half and
+serial of its VIN, and explains every code in plain words: body style,
+assembly plant, body number, interior trim, paint, build week and, on 1967
+tags, the option groups. Where a code is unknown, incomplete or contradicts
+another field or the VIN, the line says so.
+.
+The package holds the desktop program vexlor, a form drawn like the tag of
+the chosen model year, and vexlor-decode, the same decoder on the command
+line with JSON output and a batch mode.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# The whole install, and the files only the package carries (its changelog).
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Vexlor;ALL;/" "${CMAKE_BINARY_DIR};Vexlor;debian;/")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs a Qt platform plugin (the X11 one), which the Qt
+# libraries only recommend; saved files are shown with xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+
+include(CPack)
