@@ -6,6 +6,7 @@
 #include "app/pictures.h"
 #include "app/startup_report.h"
 #include "app/tag_form_window.h"
+#include "vexlor_config.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
