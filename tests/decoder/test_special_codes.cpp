@@ -42,7 +42,7 @@ TEST(SpecialCodes69, RulesLinesAndEcho) {
                   Joined({c.pszNote, c.pszOptions1, c.pszOptions2, c.pszCodes, c.pszPrefix}))
             << c.pszField << " " << c.pszVin << " " << c.pszStyle << " " << c.pszLower << "-" << c.pszTop;
     }
-    // Each code the rules know is listed on its own; only a code of the field's table has a description.
+    // Each code the rules know, alone in the field, is read and echoed (X22, X55 and X66 on an eight-cylinder car).
     for (const char* pszCode : {"X11", "X22", "X44", "X55", "X66", "D80", "A"}) {
         EXPECT_EQ(Decode(Tag({{"year", "1969"}, {"plant", "NOR"}, {"code69", pszCode}})).m_strOptionCodes, pszCode);
     }
