@@ -1,27 +1,42 @@
 #pragma once
-// What the decoder suites share: a form filled from named texts, and one
-// section run on a context of its own.
+// What the decoder suites share: whole decodes of tags written with Tag({...}),
+// each checked on the result members it names. Test code only, so the names
+// are brought into the namespace the suites are written in.
 
-#include <initializer_list>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
-#include "decoder/decode_context.h"
-#include "decoder/tag_fields.h"
+#include "decoder/decode.h"
 #include "support/tag.h"
 
-namespace vexlor::testing_support {
+namespace vexlor {
 
-// A section's view of one decode: the form's texts, the result and the context.
-struct SectionRun {
-    explicit SectionRun(int nYear, TagFields tagFields = {}) : fields(std::move(tagFields)) { ctx.nYear = nYear; }
-    SectionRun(const SectionRun&) = delete;
-    SectionRun& operator=(const SectionRun&) = delete;
+using R = DecodeResult;
+using testing_support::Tag;
 
-    TagFields fields;
-    DecodeResult result;
-    DecodeContext ctx{fields, result};
+struct DecodeCase {
+    const char* pszName;
+    TagFields tag;
+    std::vector<std::pair<std::string R::*, std::string>> expected;
 };
 
-}  // namespace vexlor::testing_support
+// Several members as one text, so that one comparison shows (and names) a whole case.
+inline std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string strOut;
+    for (std::string_view strPart : parts) (strOut += strPart) += " | ";
+    return strOut;
+}
+
+inline void ExpectDecodes(const std::vector<DecodeCase>& cases) {
+    for (const DecodeCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        const DecodeResult r = Decode(c.tag);
+        for (const auto& [pMember, strExpected] : c.expected) EXPECT_EQ(r.*pMember, strExpected);
+    }
+}
+
+}  // namespace vexlor

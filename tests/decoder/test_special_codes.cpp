@@ -1,99 +1,51 @@
-// 1969 Norwood special codes and their rules.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "decoder/sections.h"
+// 1969 Norwood special codes: the rule for the first code the field holds,
+// then up to three codes listed.
 #include "decoder_test_support.h"
 
 namespace vexlor {
-namespace {
 
-using testing_support::SectionRun;
-
-TEST(SpecialCodes69, LinesEchoAndV8) {
+TEST(SpecialCodes69, RulesLinesAndEcho) {
     struct Case {
-        const char* pszField;
-        int bSixCylinder, bConvertible;
-        const char *pszPaintCode, *pszTrimCode, *pszPlantNote, *pszOptions1, *pszOptions2, *pszCodes;
-        int bV8;
+        const char *pszField, *pszVin, *pszStyle, *pszLower, *pszTop, *pszTrim;
+        const char *pszNote, *pszOptions1, *pszOptions2, *pszCodes, *pszPrefix;  // the prefix shows a V8
     };
-    constexpr const char* kX11 = "X11 = non-SS396, non-Z28, with style trim";
     constexpr const char* kZ10 = "Z10 = Accent Striping (coupe version of Pace Car Accents)";
+    constexpr const char* kX11 = "X11 = non-SS396, non-Z28, with style trim";
     const std::vector<Case> cases = {
-        {"X11", 0, 0, "10-10", "711", kX11, "", "", "X11", 0},
-        {"X22", 0, 0, "10-10", "711", "X22 = SS396 with style trim", "", "", "X22", 1},
-        {"X22", 1, 0, "10-10", "711", "X22 - can not be 6 cylinder car.", "", "", "", 0},
-        {"X33", 0, 0, "10-10", "711", "X33 = Z28 with style trim", "", "", "X33", 1},
-        {"X33", 0, 1, "10-10", "711", "Z28 - can not be a convertible.", "", "", "", 0},
-        {"X33", 1, 1, "10-10", "711", "X33 - can not be 6 cylinder car.", "", "", "", 0},
-        {"X44", 1, 1, "10-10", "711", "X44 = non-SS, non-Z28, without style trim", "", "", "X44", 0},
-        {"X55", 0, 1, "10-10", "711", "X55 = SS350 without style trim", "", "", "X55", 1},
-        {"X55", 1, 0, "10-10", "711", "X55 - can not be 6 cylinder car.", "", "", "", 0},
-        {"x66", 0, 0, "10-10", "711", "X66 = SS396 without style trim", "", "", "X66", 1},
-        {"X66", 1, 0, "10-10", "711", "X66 - can not be 6 cylinder car.", "", "", "", 0},
-        {"X77", 0, 0, "10-10", "711", "X77 = Z28 without style trim", "", "", "X77", 1},
-        {"X77", 0, 1, "10-10", "711", "Z28 - can not be a convertible.", "", "", "", 0},
-        {"Z10", 0, 0, "50-50", "711", kZ10, "", "", "Z10", 1},
-        {"Z10", 0, 0, "10-10", "711", "Z10 - has to have a 50 paint code.", "", "", "", 0},
-        {"Z10", 0, 1, "50-50", "711", "Z10 - cannot be a convertible.", "", "", "", 0},
-        {"Z10", 1, 0, "50-50", "711", "Z10 - can not be 6 cylinder car.", "", "", "", 0},
-        {"Z11", 0, 1, "50-A", "720", "Z11 = Indy Pace Car accents - Convertible", "", "", "Z11", 1},
-        {"Z11", 0, 1, "50-A", "711", "Z11 - has to have 720 trim code.", "", "", "", 0},
-        {"Z11", 0, 1, "50-50", "720", "Z11 - has to have a 50-A paint code.", "", "", "", 0},
-        {"Z11", 0, 0, "50-A", "720", "Z11 - has to be a Convertible.", "", "", "", 0},
-        {"Z11", 1, 1, "50-A", "720", "Z11 - can not be 6 cylinder car.", "", "", "", 0},
-        {"D80", 0, 0, "10-10", "711", "D80 = Spoiler equipment", "", "", "D80", 0},
-        {"A", 0, 0, "10-10", "711", "A = Undetermined - please contact VELK if your car has this code.", "", "", "A",
-         0},
-        {"Q12", 0, 0, "10-10", "711", "Q12 = ??", "", "", "", 0},
-        {"X11 D80", 0, 0, "10-10", "711", kX11, "D80 = Spoiler equipment", "", "X11 D80", 0},
-        {"X11D80Z10", 0, 0, "50-50", "711", kX11, "D80 = Spoiler equipment", kZ10, "X11 D80 Z10", 1},
-        {"X11D80Z10", 0, 1, "50-50", "711", "Z10 - cannot be a convertible.", "", "", "", 0},
-        {"X11D80Z10X44X55A", 0, 0, "10-10", "711", kX11, "D80 = Spoiler equipment", "Z10X44X55A = ",
-         "X11 D80 Z10X44X55A", 1},
-        {"X11 QQQ", 0, 0, "10-10", "711", kX11, "QQQ = ", "", "X11 QQQ", 0},
-        {"d80x1", 0, 0, "10-10", "711", "D80 = Spoiler equipment", "X1 = ", "", "D80 X1", 0},
-        {"QA X1 1", 0, 0, "10-10", "711", "QAX = ", "11 = ", "", "QAX 11", 0},
-        {" X22", 1, 0, "10-10", "711", " X2 - can not be 6 cylinder car.", "", "", "", 0},
-        {"   ", 0, 0, "10-10", "711", "    = ??", "", "", "", 0},
-        {"Q", 0, 0, "10-10", "711", "Q = ??", "", "", "", 0},
-        {"\xE9\xFFQQ", 0, 0, "10-10", "711", "\xE9\xFFQ = ??", "", "", "", 0},
-        // an empty field changes nothing
-        {"", 0, 0, "10-10", "711", "No Assm. Plant given.", "", "", "", 0},
+        {"X33", "", "69-12437", "", "", "", "X33 = Z28 with style trim", "", "", "X33", "12437"},
+        {"X33", "", "69-12467", "", "", "", "Z28 - can not be a convertible.", "", "", "", "12_67"},
+        {"X77", "", "69-12667", "", "", "", "Z28 - can not be a convertible.", "", "", "", "12_67"},
+        {"X22", "123379N", "", "", "", "", "X22 - can not be 6 cylinder car.", "", "", "", "12337"},
+        {"X33", "123679N", "69-12467", "", "", "", "X33 - can not be 6 cylinder car.", "", "", "", "12367"},
+        {"Z10", "", "69-12437", "50", "50", "", kZ10, "", "", "Z10", "12437"},
+        {"Z10", "", "69-12437", "10", "10", "", "Z10 - has to have a 50 paint code.", "", "", "", "12_37"},
+        {"Z10", "", "69-12437", "10", "50", "", "Z10 - has to have a 50 paint code.", "", "", "", "12_37"},
+        {"Z10", "", "69-12467", "50", "50", "", "Z10 - cannot be a convertible.", "", "", "", "12_67"},
+        {"Z10", "123379N", "", "50", "50", "", "Z10 - can not be 6 cylinder car.", "", "", "", "12337"},
+        {"Z11", "", "69-12467", "50", "A", "720", "Z11 = Indy Pace Car accents - Convertible", "", "", "Z11", "12467"},
+        {"Z11", "", "69-12467", "50", "A", "711", "Z11 - has to have 720 trim code.", "", "", "", "12_67"},
+        {"Z11", "", "69-12467", "50", "50", "720", "Z11 - has to have a 50-A paint code.", "", "", "", "12_67"},
+        {"Z11", "", "69-12437", "50", "A", "720", "Z11 - has to be a Convertible.", "", "", "", "12_37"},
+        {"Z11", "123679N", "69-12467", "50", "A", "720", "Z11 - can not be 6 cylinder car.", "", "", "", "12367"},
+        {"Q12", "", "", "", "", "", "Q12 = ??", "", "", "", "12__7"},
+        {"", "", "", "", "", "", "", "", "", "", "12__7"},
+        // Blanks are dropped; the second code is the next three characters, the rest is the third.
+        {"x11 D80", "", "", "", "", "", kX11, "D80 = Spoiler equipment", "", "X11 D80", "12__7"},
+        {"X11D80Z10", "", "69-12437", "50", "50", "", kX11, "D80 = Spoiler equipment", kZ10, "X11 D80 Z10", "12437"},
+        {"X11D80Z10X44X55A", "", "", "", "", "", kX11, "D80 = Spoiler equipment", "Z10X44X55A = ",
+         "X11 D80 Z10X44X55A", "124_7"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("[") + c.pszField + "] six " + std::to_string(c.bSixCylinder) + " convertible " +
-                     std::to_string(c.bConvertible) + " " + c.pszPaintCode + " " + c.pszTrimCode);
-        SectionRun run(9);
-        run.result.m_strPlantNote = "No Assm. Plant given.";
-        run.result.m_strPaintCode = c.pszPaintCode;
-        run.ctx.strPaintLower = std::string(c.pszPaintCode).substr(0, 2);
-        run.result.m_strTrimCode = c.pszTrimCode;
-        run.ctx.bSixCylinder = c.bSixCylinder;
-        run.ctx.bConvertible = c.bConvertible;
-        DecodeSpecialCodes69(run.ctx, c.pszField);
-        EXPECT_EQ(run.result.m_strPlantNote, c.pszPlantNote);
-        EXPECT_EQ(run.result.m_strOptions1, c.pszOptions1);
-        EXPECT_EQ(run.result.m_strOptions2, c.pszOptions2);
-        EXPECT_EQ(run.result.m_strOptionCodes, c.pszCodes);
-        EXPECT_EQ(run.ctx.bV8, c.bV8);
+        const R r = Decode(Tag({{"year", "1969"}, {"plant", "NOR"}, {"code69", c.pszField}, {"vin", c.pszVin},
+            {"style", c.pszStyle}, {"paint", c.pszLower}, {"top", c.pszTop}, {"trim", c.pszTrim}}));
+        EXPECT_EQ(Joined({r.m_strPlantNote, r.m_strOptions1, r.m_strOptions2, r.m_strOptionCodes, r.m_strVinPrefix}),
+                  Joined({c.pszNote, c.pszOptions1, c.pszOptions2, c.pszCodes, c.pszPrefix}))
+            << c.pszField << " " << c.pszVin << " " << c.pszStyle << " " << c.pszLower << "-" << c.pszTop;
+    }
+    // Each code the rules know, alone in the field, is read and echoed (X22, X55 and X66 on an eight-cylinder car).
+    for (const char* pszCode : {"X11", "X22", "X44", "X55", "X66", "D80", "A"}) {
+        EXPECT_EQ(Decode(Tag({{"year", "1969"}, {"plant", "NOR"}, {"code69", pszCode}})).m_strOptionCodes, pszCode);
     }
 }
 
-TEST(SpecialCodes69, RuleFailureLeavesOtherLinesAsTheyWere) {
-    SectionRun run(9);
-    run.result.m_strOptions1 = "one";
-    run.result.m_strOptions2 = "two";
-    run.result.m_strOptionCodes = "codes";
-    run.ctx.bConvertible = 1;
-    DecodeSpecialCodes69(run.ctx, "X33 D80 Z10");
-    EXPECT_EQ(run.result.m_strPlantNote, "Z28 - can not be a convertible.");
-    EXPECT_EQ(run.result.m_strOptions1, "one");
-    EXPECT_EQ(run.result.m_strOptions2, "two");
-    EXPECT_EQ(run.result.m_strOptionCodes, "codes");
-}
-
-}  // namespace
 }  // namespace vexlor
