@@ -16,6 +16,17 @@ inline constexpr std::string_view kSideFileName = "velkinfo.txt";
 inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";
 inline constexpr std::string_view kCompanionProgram = "VURUverizi";
 
+// Line 3 (two blanks after the first full stop) and the head of line 5; the
+// research group's reader knows a decode file by them.
+inline constexpr std::string_view kTopLinesNotice =
+    "Please do not change the top two lines of this file.  They help VELK with our database work.";
+inline constexpr std::string_view kSavedInDirectory = "This file was originaly saved in directory: ";
+// What a record field holds in place of its record's separator or a line end.
+inline constexpr char kRecordFieldStandIn = '_';
+
+// The version text that heads line 1: this program's version.
+std::string_view DecodeFileVersion();
+
 // Line 1, the CSV record, without its line end.
 std::string CsvRecord(const DecodeResult& result);
 // Line 2, the tab record, without its line end.
@@ -33,5 +44,9 @@ std::string DefaultFileName(const DecodeResult& result);
 // The date of line 2, "%m-%d-%Y": local date of tNow, or, when
 // SOURCE_DATE_EPOCH is set to a number, that moment's UTC date.
 std::string DecodeFileDate(std::time_t tNow);
+
+// SOURCE_DATE_EPOCH as seconds since 1970, when it is set, holds nothing but
+// digits and fits the time type.
+std::optional<std::time_t> SourceDateEpoch();
 
 }  // namespace vexlor
