@@ -13,6 +13,7 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kSavedInDirectory = "This file was originaly saved in directory: ";
 constexpr std::string_view kDefaultExtension = ".txt";
 
 // VIN tails that carry no serial: the key then names nothing but the year.

@@ -16,11 +16,10 @@ inline constexpr std::string_view kSideFileName = "velkinfo.txt";
 inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";
 inline constexpr std::string_view kCompanionProgram = "VURUverizi";
 
-// Line 3 (two blanks after the first full stop) and the head of line 5; the
-// research group's reader knows a decode file by them.
+// Line 3 (two blanks after the first full stop); the research group's reader
+// knows a decode file by it.
 inline constexpr std::string_view kTopLinesNotice =
     "Please do not change the top two lines of this file.  They help VELK with our database work.";
-inline constexpr std::string_view kSavedInDirectory = "This file was originaly saved in directory: ";
 // What a record field holds in place of its record's separator or a line end.
 inline constexpr char kRecordFieldStandIn = '_';
 
