@@ -31,49 +31,62 @@ start=$(now)
 "$generator" "$count" "$files"
 echo "wrote $count decode files, $(du -sh "$files" | cut -f1), in $(elapsed "$start" "$(now)") s"
 
-# Wall seconds and peak resident memory (KiB) of one command.
+# Wall seconds, CPU seconds and peak resident memory (KiB) of one command.
+# Wall time counts what the machine's other work takes away; CPU time does not.
 measure() {
   local start end
   start=$(now)
   if [[ -x /usr/bin/time ]]; then
     /usr/bin/time -v -o "$work/time.txt" "$@" > "$work/out.txt" 2> "$work/err.txt" || true
     peak=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
+    cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {printf "%.3f", s}' "$work/time.txt")
   else
-    peak=$(python3 - "$@" <<'PY'
+    peak=$(python3 - "$work/out.txt" "$@" <<'PY'
 import resource, subprocess, sys
-subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)
+with open(sys.argv[1], "wb") as out:
+    subprocess.run(sys.argv[2:], stdout=out, stderr=subprocess.DEVNULL)
+usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(usage.ru_maxrss, "%.3f" % (usage.ru_utime + usage.ru_stime))
 PY
 )
+    cpu=${peak#* } peak=${peak% *}
   fi
   end=$(now)
   seconds=$(elapsed "$start" "$end")
 }
 
-# The best wall time of three runs, in seconds.
+# The run with the best wall time of three.
 best_of_three() {
-  local best=""
+  local best="" best_cpu="" best_peak=""
   for _ in 1 2 3; do
     measure "$@"
-    if [[ -z $best ]] || awk -v s="$seconds" -v b="$best" 'BEGIN { exit !(s < b) }'; then best=$seconds; fi
+    if [[ -z $best ]] || awk -v s="$seconds" -v b="$best" 'BEGIN { exit !(s < b) }'; then
+      best=$seconds best_cpu=$cpu best_peak=$peak
+    fi
   done
-  seconds=$best
+  seconds=$best cpu=$best_cpu peak=$best_peak
 }
 
 measure "$registry" import "$db" "$files"
 echo "import:        $(tail -n 1 "$work/out.txt" 2>/dev/null || echo '?')"
-awk -v n="$count" -v s="$seconds" -v p="$peak" 'BEGIN {
-  printf "import:        %.3f s, %.0f files/s, peak %.1f MB (aim: 10000 files/s, under 50 MB)\n", s, n / s, p / 1024 }'
+report() {
+  awk -v name="$1" -v n="$2" -v s="$seconds" -v c="$cpu" -v p="$peak" -v aim="$3" 'BEGIN {
+    printf "%-14s %.3f s wall", name ":", s
+    if (n > 0) printf " (%.0f files/s)", n / s
+    printf ", %.3f s CPU", c
+    if (n > 0 && c > 0) printf " (%.0f files/s)", n / c
+    printf ", peak %.1f MB%s\n", p / 1024, aim }'
+}
+report import "$count" " (aim: 10000 files/s, under 50 MB)"
 
 measure "$registry" import "$db" "$files"
-awk -v n="$count" -v s="$seconds" -v p="$peak" 'BEGIN {
-  printf "import again:  %.3f s, %.0f files/s, peak %.1f MB (every file already present)\n", s, n / s, p / 1024 }'
+report "import again" "$count" " (every file already present)"
 
 best_of_three "$registry" stats "$db"
-awk -v s="$seconds" -v p="$peak" 'BEGIN { printf "stats:         %.3f s, peak %.1f MB (aim: under 0.2 s)\n", s, p / 1024 }'
+report stats 0 " (aim: under 0.2 s)"
 head -n 1 "$work/out.txt"
 
 best_of_three "$registry" conflicts "$db"
-awk -v s="$seconds" -v p="$peak" 'BEGIN { printf "conflicts:     %.3f s, peak %.1f MB\n", s, p / 1024 }'
+report conflicts 0 ""
 tail -n 1 "$work/out.txt"
 echo "registry:      $(du -h "$db" | cut -f1)"

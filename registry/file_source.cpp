@@ -28,8 +28,14 @@ std::string Joined(const std::string& strFolder, const std::string& strName) {
     return strFolder.ends_with('/') ? strFolder + strName : strFolder + "/" + strName;
 }
 
-// The names in a folder, sorted, without "." and "..".
-bool FolderNames(const std::string& strFolder, std::vector<std::string>& names, std::string& strError) {
+struct FolderEntry {
+    std::string strName;
+    unsigned char nType;  // DT_REG, DT_DIR, or another that stat must tell
+    bool operator<(const FolderEntry& other) const { return strName < other.strName; }
+};
+
+// The entries of a folder, sorted by name, without "." and "..".
+bool FolderEntries(const std::string& strFolder, std::vector<FolderEntry>& entries, std::string& strError) {
     DIR* pDir = opendir(strFolder.c_str());
     if (pDir == nullptr) {
         strError = ErrnoText(errno);
@@ -38,7 +44,7 @@ bool FolderNames(const std::string& strFolder, std::vector<std::string>& names, 
     errno = 0;
     while (const dirent* pEntry = readdir(pDir)) {
         const std::string_view strName = pEntry->d_name;
-        if (strName != "." && strName != "..") names.emplace_back(strName);
+        if (strName != "." && strName != "..") entries.push_back({std::string(strName), pEntry->d_type});
     }
     const int nError = errno;
     closedir(pDir);
@@ -46,7 +52,7 @@ bool FolderNames(const std::string& strFolder, std::vector<std::string>& names, 
         strError = ErrnoText(nError);
         return false;
     }
-    std::sort(names.begin(), names.end());
+    std::sort(entries.begin(), entries.end());
     return true;
 }
 
@@ -117,22 +123,24 @@ void ForEachImportFile(const std::string& strPath, const std::function<void(cons
         const std::string strFolder = std::move(pending.back());
         pending.pop_back();
         if (stat(strFolder.c_str(), &info) != 0 || !searched.insert({info.st_dev, info.st_ino}).second) continue;
-        std::vector<std::string> names;
+        std::vector<FolderEntry> entries;
         std::string strError;
-        if (!FolderNames(strFolder, names, strError)) {
+        if (!FolderEntries(strFolder, entries, strError)) {
             onError(strFolder, strError);
             continue;
         }
         std::vector<std::string> folders;
-        for (const std::string& strName : names) {
-            const std::string strChild = Joined(strFolder, strName);
-            if (stat(strChild.c_str(), &info) != 0) {
-                // A dangling link: named only when it looks like a decode file.
-                if (HasTxtExtension(strName)) onFile(strChild);
-            } else if (S_ISDIR(info.st_mode)) {
+        for (const FolderEntry& entry : entries) {
+            const std::string strChild = Joined(strFolder, entry.strName);
+            bool bFolder = entry.nType == DT_DIR;
+            // A link, or a file system that does not tell the type: ask.
+            if (entry.nType != DT_REG && entry.nType != DT_DIR) {
+                bFolder = stat(strChild.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+            }
+            if (bFolder) {
                 folders.push_back(strChild);
-            } else if (HasTxtExtension(strName)) {
-                onFile(strChild);
+            } else if (HasTxtExtension(entry.strName)) {
+                onFile(strChild);  // a dangling link too: its read fails and names it
             }
         }
         // Depth first, in name order.

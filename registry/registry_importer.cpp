@@ -25,6 +25,21 @@ std::string AddSubmissionSql() {
     return "INSERT INTO submission (" + strColumns + ") VALUES (" + strValues + ")";
 }
 
+// The car, new with one submission or counting one more, and its summary
+// codes taken from the new submission.
+std::string AddCarSql() {
+    std::string strColumns, strValues, strUpdates;
+    for (size_t i = 0; i < kSummaryFields.size(); ++i) {
+        const std::string strColumn(kCodeFields[kSummaryFields[i]].strColumn);
+        strColumns += ", " + strColumn;
+        strValues += ", ?" + std::to_string(3 + i);
+        strUpdates += ", " + strColumn + " = excluded." + strColumn;
+    }
+    return "INSERT INTO car (car_key, key_kind, submission_count" + strColumns + ") VALUES (?1, ?2, 1" + strValues +
+           ") ON CONFLICT (key_kind, car_key) DO UPDATE SET submission_count = submission_count + 1" + strUpdates +
+           " RETURNING car_id";
+}
+
 ImportOutcome Rejected(Rejection rejection, std::string strReason) {
     return {ImportStatus::Rejected, rejection, std::move(strReason)};
 }
@@ -34,10 +49,7 @@ ImportOutcome Rejected(Rejection rejection, std::string strReason) {
 RegistryImporter::RegistryImporter(Database& db, std::string strImportedAt)
     : m_strImportedAt(std::move(strImportedAt)),
       m_findFile(db, "SELECT 1 FROM submission WHERE sha256 = ?1"),
-      // The no-op update makes RETURNING give the id of a car that is there already.
-      m_addCar(db,
-               "INSERT INTO car (car_key, key_kind) VALUES (?1, ?2) "
-               "ON CONFLICT (key_kind, car_key) DO UPDATE SET car_key = excluded.car_key RETURNING car_id"),
+      m_addCar(db, AddCarSql()),
       m_addSubmission(db, AddSubmissionSql()) {}
 
 ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::string_view strBytes) {
@@ -55,6 +67,7 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i]);
     const CarKey key = CarKeyOf(codes, strHash);
     m_addCar.Bind(1, key.strKey).Bind(2, KindName(key.kind));
+    for (size_t i = 0; i < kSummaryFields.size(); ++i) m_addCar.Bind(static_cast<int>(3 + i), codes[kSummaryFields[i]]);
     m_addCar.Step();
     const int64_t nCarId = m_addCar.Int(0);
     m_addCar.Reset();

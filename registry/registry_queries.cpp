@@ -20,10 +20,16 @@ void ReadCodes(const Statement& row, int nFirstColumn, TagCodes& codes) {
     for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = row.Text(nFirstColumn + static_cast<int>(i));
 }
 
-// Each car with the count of its submissions and its latest one.
-constexpr std::string_view kLatestSubmissions =
-    " FROM (SELECT car_id, max(submission_id) AS latest, count(*) AS n FROM submission GROUP BY car_id) AS l"
-    " JOIN car AS c ON c.car_id = l.car_id JOIN submission AS s ON s.submission_id = l.latest";
+// ", vin_tail, plant_body, ...": the summary columns of the car table.
+std::string SummaryColumns() {
+    std::string strColumns;
+    for (size_t nField : kSummaryFields) strColumns += ", " + std::string(kCodeFields[nField].strColumn);
+    return strColumns;
+}
+
+void ReadSummary(const Statement& row, int nFirstColumn, TagCodes& codes) {
+    for (size_t i = 0; i < kSummaryFields.size(); ++i) codes[kSummaryFields[i]] = row.Text(nFirstColumn + static_cast<int>(i));
+}
 
 std::string SubmissionSql(std::string_view strWhere, std::string_view strOrder) {
     return "SELECT c.car_key, c.key_kind, s.sha256, s.file_name, s.imported_at, s.version, s.saved_date,"
@@ -86,11 +92,11 @@ std::string PlantName(std::string_view strPlantBody) {
 std::string BodyNumber(std::string_view strPlantBody) { return std::string(SafeSubstr(strPlantBody, 1)); }
 
 std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
-    Statement cars(db, "SELECT c.car_key, c.key_kind, l.n" + CodeColumns() + std::string(kLatestSubmissions) +
-                           " WHERE (?1 = '' OR substr(s.vin_tail, 1, 1) = ?1)"
-                           " AND (?2 = '' OR substr(s.plant_body, 1, 1) = ?2)"
-                           " AND (?3 = '' OR s.style_code = ?3) AND (?4 = '' OR s.paint_code = ?4)"
-                           " ORDER BY c.car_key, c.key_kind");
+    Statement cars(db, "SELECT car_key, key_kind, submission_count" + SummaryColumns() +
+                           " FROM car WHERE (?1 = '' OR substr(vin_tail, 1, 1) = ?1)"
+                           " AND (?2 = '' OR substr(plant_body, 1, 1) = ?2)"
+                           " AND (?3 = '' OR style_code = ?3) AND (?4 = '' OR paint_code = ?4)"
+                           " ORDER BY car_key, key_kind");
     cars.Bind(1, filter.strYearDigit).Bind(2, filter.strPlantLetter).Bind(3, filter.strStyle).Bind(4, filter.strPaint);
     std::vector<CarRow> rows;
     while (cars.Step()) {
@@ -98,7 +104,7 @@ std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
         row.strKey = cars.Text(0);
         row.strKind = cars.Text(1);
         row.nSubmissions = cars.Int(2);
-        ReadCodes(cars, 3, row.codes);
+        ReadSummary(cars, 3, row.codes);
     }
     return rows;
 }
@@ -117,9 +123,7 @@ void ForEachSubmission(Database& db, const std::function<void(const SubmissionRo
 }
 
 std::vector<CarConflict> FindConflicts(Database& db) {
-    Statement submissions(db, SubmissionSql("WHERE s.car_id IN (SELECT car_id FROM submission GROUP BY car_id"
-                                            " HAVING count(*) > 1)",
-                                            "c.car_key, c.key_kind, s.submission_id"));
+    Statement submissions(db, SubmissionSql("WHERE c.submission_count > 1", "c.car_key, c.key_kind, s.submission_id"));
     std::vector<CarConflict> conflicts;
     std::vector<SubmissionRow> car;
     auto closeCar = [&] {
@@ -155,12 +159,12 @@ RegistryStats CountCars(Database& db) {
 
     RegistryStats stats;
     std::array<std::map<std::string, int64_t>, kDimensions.size()> counts;
-    Statement cars(db, "SELECT l.n" + CodeColumns() + std::string(kLatestSubmissions));
+    Statement cars(db, "SELECT submission_count" + SummaryColumns() + " FROM car");
     TagCodes codes;
     while (cars.Step()) {
         ++stats.nCars;
         stats.nSubmissions += cars.Int(0);
-        ReadCodes(cars, 1, codes);
+        ReadSummary(cars, 1, codes);
         for (size_t i = 0; i < kDimensions.size(); ++i) ++counts[i][kDimensions[i].pValue(codes)];
     }
     for (size_t i = 0; i < kDimensions.size(); ++i) {

@@ -8,14 +8,22 @@
 namespace vexlor {
 namespace {
 
-// Version 1: a car is what the submissions of one car share, its key; each
-// submission is one distinct decode file. The codes are kept as the records
-// carry them (columns named as in kCodeFields).
+// Version 1. A car is what the submissions of one car share: its key, and
+// the count and the summary codes of its submissions as the latest one gives
+// them, kept up to date by every import so that list and stats read this
+// table alone. Each submission is one distinct decode file with its records
+// (code columns named as in kCodeFields) and its list.
 constexpr const char* kSchemaVersion1 = R"sql(
 CREATE TABLE car (
-    car_id   INTEGER PRIMARY KEY,
-    car_key  TEXT NOT NULL,
-    key_kind TEXT NOT NULL CHECK (key_kind IN ('vin', 'body', 'file')),
+    car_id           INTEGER PRIMARY KEY,
+    car_key          TEXT NOT NULL,
+    key_kind         TEXT NOT NULL CHECK (key_kind IN ('vin', 'body', 'file')),
+    submission_count INTEGER NOT NULL,
+    vin_tail         TEXT NOT NULL,
+    plant_body       TEXT NOT NULL,
+    style_code       TEXT NOT NULL,
+    paint_code       TEXT NOT NULL,
+    trim_code        TEXT NOT NULL,
     UNIQUE (key_kind, car_key)
 ) STRICT;
 CREATE TABLE submission (
@@ -106,6 +114,7 @@ Database OpenRegistry(const std::string& strPath, bool bCreate) {
     db.Execute("PRAGMA foreign_keys = ON");
     UseWriteAheadLog(db);
     db.Execute("PRAGMA synchronous = NORMAL");
+    db.Execute("PRAGMA cache_size = -16384");
     if (nVersion < kSchemaVersion) Migrate(db);
     return db;
 }
