@@ -19,8 +19,9 @@ tags, the option groups. Where a code is unknown, incomplete or contradicts
 another field or the VIN, the line says so.
 .
 The package holds the desktop program vexlor, a form drawn like the tag of
-the chosen model year, and vexlor-decode, the same decoder on the command
-line with JSON output and a batch mode.")
+the chosen model year, vexlor-decode, the same decoder on the command line
+with JSON output and a batch mode, and vexlor-registry, which reads the
+decode files owners send in into the research group's SQLite registry.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The whole install, and the files only the package carries (its changelog).

@@ -5,14 +5,14 @@
 # stored corpus is not changed). Exits non-zero on any finding; the failing
 # inputs are written to fuzz/findings/.
 #   bash fuzz/run.sh --seconds N [--target NAME]
-# NAME is fuzz_decoder, fuzz_results or fuzz_batch (the "fuzz_" may be left
+# NAME is fuzz_decoder, fuzz_results, fuzz_batch or fuzz_registry_reader (the "fuzz_" may be left
 # out). --seconds 0 only replays the corpus. Needs clang and libclang-rt-dev.
 set -euo pipefail
 
 usage() { echo "usage: bash fuzz/run.sh --seconds N [--target NAME]" >&2; exit 2; }
 
 seconds=20
-targets=(fuzz_decoder fuzz_results fuzz_batch)
+targets=(fuzz_decoder fuzz_results fuzz_batch fuzz_registry_reader)
 chosen=()
 while [[ $# -gt 0 ]]; do
   case $1 in
@@ -29,8 +29,8 @@ if [[ ${#chosen[@]} -gt 0 ]]; then
   for name in "${chosen[@]}"; do
     name=fuzz_${name#fuzz_}
     case $name in
-      fuzz_decoder|fuzz_results|fuzz_batch) targets+=("$name") ;;
-      *) echo "unknown target $name (fuzz_decoder, fuzz_results, fuzz_batch)" >&2; exit 2 ;;
+      fuzz_decoder|fuzz_results|fuzz_batch|fuzz_registry_reader) targets+=("$name") ;;
+      *) echo "unknown target $name (fuzz_decoder, fuzz_results, fuzz_batch, fuzz_registry_reader)" >&2; exit 2 ;;
     esac
   done
 fi

@@ -12,8 +12,6 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kTopLinesNotice =
-    "Please do not change the top two lines of this file.  They help VELK with our database work.";
 constexpr std::string_view kSavedInDirectory = "This file was originaly saved in directory: ";
 constexpr std::string_view kDefaultExtension = ".txt";
 
@@ -38,7 +36,7 @@ bool IsOneOf(std::string_view strText, const std::array<std::string_view, N>& te
 std::string RecordField(std::string_view strField, char chSeparator) {
     std::string strOut(strField);
     for (char& ch : strOut) {
-        if (ch == chSeparator || ch == '\r' || ch == '\n') ch = '_';
+        if (ch == chSeparator || ch == '\r' || ch == '\n') ch = kRecordFieldStandIn;
     }
     return strOut;
 }
@@ -74,23 +72,6 @@ void AddSideFile(std::string& strOut, std::string_view strSide) {
         nPos = nEnd + 1;
         if (strSide[nEnd] == '\r' && nPos < strSide.size() && strSide[nPos] == '\n') ++nPos;
     }
-}
-
-// SOURCE_DATE_EPOCH as seconds since 1970, when it holds nothing but digits
-// and fits the time type.
-bool SourceDateEpoch(std::time_t& tEpoch) {
-    const char* pszValue = std::getenv("SOURCE_DATE_EPOCH");
-    if (pszValue == nullptr || *pszValue == '\0') return false;
-    std::time_t tValue = 0;
-    constexpr std::time_t tMax = std::numeric_limits<std::time_t>::max();
-    for (const char* psz = pszValue; *psz != '\0'; ++psz) {
-        if (*psz < '0' || *psz > '9') return false;
-        const int nDigit = *psz - '0';
-        if (tValue > (tMax - nDigit) / 10) return false;
-        tValue = tValue * 10 + nDigit;
-    }
-    tEpoch = tValue;
-    return true;
 }
 
 std::string FormatDate(const std::tm& tmDate) {
@@ -153,10 +134,24 @@ std::string DefaultFileName(const DecodeResult& result) {
 
 std::string DecodeFileDate(std::time_t tNow) {
     std::tm tmDate{};
-    std::time_t tEpoch = 0;
-    if (SourceDateEpoch(tEpoch) && gmtime_r(&tEpoch, &tmDate) != nullptr) return FormatDate(tmDate);
+    const std::optional<std::time_t> tEpoch = SourceDateEpoch();
+    if (tEpoch && gmtime_r(&*tEpoch, &tmDate) != nullptr) return FormatDate(tmDate);
     if (localtime_r(&tNow, &tmDate) == nullptr) return {};
     return FormatDate(tmDate);
+}
+
+std::optional<std::time_t> SourceDateEpoch() {
+    const char* pszValue = std::getenv("SOURCE_DATE_EPOCH");
+    if (pszValue == nullptr || *pszValue == '\0') return std::nullopt;
+    std::time_t tValue = 0;
+    constexpr std::time_t tMax = std::numeric_limits<std::time_t>::max();
+    for (const char* psz = pszValue; *psz != '\0'; ++psz) {
+        if (*psz < '0' || *psz > '9') return std::nullopt;
+        const int nDigit = *psz - '0';
+        if (tValue > (tMax - nDigit) / 10) return std::nullopt;
+        tValue = tValue * 10 + nDigit;
+    }
+    return tValue;
 }
 
 }  // namespace vexlor

@@ -22,6 +22,13 @@ inline constexpr std::string_view kSideFileName = "velkinfo.txt";
 inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";
 inline constexpr std::string_view kCompanionProgram = "VURUverizi";
 
+// Line 3 (two blanks after the first full stop); the research group's reader
+// knows a decode file by it.
+inline constexpr std::string_view kTopLinesNotice =
+    "Please do not change the top two lines of this file.  They help VELK with our database work.";
+// What a record field holds in place of its record's separator or a line end.
+inline constexpr char kRecordFieldStandIn = '_';
+
 // Line 1, the CSV record, without its line end.
 std::string CsvRecord(const DecodeResult& result);
 // Line 2, the tab record, without its line end.
@@ -39,5 +46,9 @@ std::string DefaultFileName(const DecodeResult& result);
 // The date of line 2, "%m-%d-%Y": local date of tNow, or, when
 // SOURCE_DATE_EPOCH is set to a number, that moment's UTC date.
 std::string DecodeFileDate(std::time_t tNow);
+
+// SOURCE_DATE_EPOCH as seconds since 1970, when it is set, holds nothing but
+// digits and fits the time type.
+std::optional<std::time_t> SourceDateEpoch();
 
 }  // namespace vexlor

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Times vexlor-registry on a large mail archive: writes N decode files of
+# varied generated tags with our writer into a temporary folder, imports them
+# into a new registry and reports files per second and peak memory; then
+# times stats and conflicts on that registry (best of three runs each).
+#   bash bench/registry_timing.sh [N] [BUILD]
+# BUILD (default build) must hold vexlor-registry and the generator:
+#   cmake -S . -B build -G Ninja -DVEXLOR_BUILD_BENCH=ON
+#   cmake --build build --target vexlor-registry vexlor_generate_decode_files
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+count=${1:-100000}
+build=${2:-build}
+registry=$build/registry/vexlor-registry
+generator=$build/bench/vexlor_generate_decode_files
+for program in "$registry" "$generator"; do
+  [[ -x $program ]] || { echo "no $program; build it first (see the head of $0)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+files=$work/mail
+db=$work/registry.db
+mkdir "$files"
+
+now() { date +%s.%N; }
+elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
+
+start=$(now)
+"$generator" "$count" "$files"
+echo "wrote $count decode files, $(du -sh "$files" | cut -f1), in $(elapsed "$start" "$(now)") s"
+
+# Wall seconds, CPU seconds and peak resident memory (KiB) of one command.
+# Wall time counts what the machine's other work takes away; CPU time does not.
+measure() {
+  local start end
+  start=$(now)
+  if [[ -x /usr/bin/time ]]; then
+    /usr/bin/time -v -o "$work/time.txt" "$@" > "$work/out.txt" 2> "$work/err.txt" || true
+    peak=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
+    cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {printf "%.3f", s}' "$work/time.txt")
+  else
+    peak=$(python3 - "$work/out.txt" "$@" <<'PY'
+import resource, subprocess, sys
+with open(sys.argv[1], "wb") as out:
+    subprocess.run(sys.argv[2:], stdout=out, stderr=subprocess.DEVNULL)
+usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+print(usage.ru_maxrss, "%.3f" % (usage.ru_utime + usage.ru_stime))
+PY
+)
+    cpu=${peak#* } peak=${peak% *}
+  fi
+  end=$(now)
+  seconds=$(elapsed "$start" "$end")
+}
+
+# The run with the best wall time of three.
+best_of_three() {
+  local best="" best_cpu="" best_peak=""
+  for _ in 1 2 3; do
+    measure "$@"
+    if [[ -z $best ]] || awk -v s="$seconds" -v b="$best" 'BEGIN { exit !(s < b) }'; then
+      best=$seconds best_cpu=$cpu best_peak=$peak
+    fi
+  done
+  seconds=$best cpu=$best_cpu peak=$best_peak
+}
+
+measure "$registry" import "$db" "$files"
+echo "import:        $(tail -n 1 "$work/out.txt" 2>/dev/null || echo '?')"
+report() {
+  awk -v name="$1" -v n="$2" -v s="$seconds" -v c="$cpu" -v p="$peak" -v aim="$3" 'BEGIN {
+    printf "%-14s %.3f s wall", name ":", s
+    if (n > 0) printf " (%.0f files/s)", n / s
+    printf ", %.3f s CPU", c
+    if (n > 0 && c > 0) printf " (%.0f files/s)", n / c
+    printf ", peak %.1f MB%s\n", p / 1024, aim }'
+}
+report import "$count" " (aim: 10000 files/s, under 50 MB)"
+
+measure "$registry" import "$db" "$files"
+report "import again" "$count" " (every file already present)"
+
+best_of_three "$registry" stats "$db"
+report stats 0 " (aim: under 0.2 s)"
+head -n 1 "$work/out.txt"
+
+best_of_three "$registry" conflicts "$db"
+report conflicts 0 ""
+tail -n 1 "$work/out.txt"
+echo "registry:      $(du -h "$db" | cut -f1)"

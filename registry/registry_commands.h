@@ -1,0 +1,22 @@
+#pragma once
+// The commands of vexlor-registry, each on an open registry. Each returns the
+// exit status; the caller reports a DatabaseError.
+
+#include <iosfwd>
+
+#include "registry/registry_options.h"
+#include "registry/run_registry.h"
+#include "registry/sqlite_database.h"
+
+namespace vexlor {
+
+int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
+                  const RegistryEnvironment& environment);
+int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
+                bool bTerminal);
+int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal);
+int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int ExportCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+
+}  // namespace vexlor

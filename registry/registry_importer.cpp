@@ -1,0 +1,105 @@
+#include "registry/registry_importer.h"
+
+#include <ctime>
+#include <optional>
+
+#include "registry/car_key.h"
+#include "registry/code_fields.h"
+#include "registry/decode_file_reader.h"
+#include "registry/file_source.h"
+#include "registry/sha256.h"
+#include "registry/stored_text.h"
+#include "results/decode_file.h"
+
+namespace vexlor {
+namespace {
+
+// The insert names its columns from kCodeFields, so the codes bind in order.
+std::string AddSubmissionSql() {
+    std::string strColumns = "sha256, file_name, imported_at, car_id, version, saved_date, decode_text";
+    std::string strValues = "?1, ?2, ?3, ?4, ?5, ?6, ?7";
+    for (size_t i = 0; i < kCodeFieldCount; ++i) {
+        strColumns += ", " + std::string(kCodeFields[i].strColumn);
+        strValues += ", ?" + std::to_string(8 + i);
+    }
+    return "INSERT INTO submission (" + strColumns + ") VALUES (" + strValues + ")";
+}
+
+// The car, new with one submission or counting one more, and its summary
+// codes taken from the new submission.
+std::string AddCarSql() {
+    std::string strColumns, strValues, strUpdates;
+    for (size_t i = 0; i < kSummaryFields.size(); ++i) {
+        const std::string strColumn(kCodeFields[kSummaryFields[i]].strColumn);
+        strColumns += ", " + strColumn;
+        strValues += ", ?" + std::to_string(3 + i);
+        strUpdates += ", " + strColumn + " = excluded." + strColumn;
+    }
+    return "INSERT INTO car (car_key, key_kind, submission_count" + strColumns + ") VALUES (?1, ?2, 1" + strValues +
+           ") ON CONFLICT (key_kind, car_key) DO UPDATE SET submission_count = submission_count + 1" + strUpdates +
+           " RETURNING car_id";
+}
+
+ImportOutcome Rejected(Rejection rejection, std::string strReason) {
+    return {ImportStatus::Rejected, rejection, std::move(strReason)};
+}
+
+}  // namespace
+
+RegistryImporter::RegistryImporter(Database& db, std::string strImportedAt)
+    : m_strImportedAt(std::move(strImportedAt)),
+      m_findFile(db, "SELECT 1 FROM submission WHERE sha256 = ?1"),
+      m_addCar(db, AddCarSql()),
+      m_addSubmission(db, AddSubmissionSql()) {}
+
+ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::string_view strBytes) {
+    const ReadOutcome read = ReadDecodeFile(strBytes);
+    if (read.rejection != Rejection::None) return Rejected(read.rejection, read.strReason);
+
+    const std::string strHash = Sha256Hex(strBytes);
+    m_findFile.Bind(1, strHash);
+    const bool bKnown = m_findFile.Step();
+    m_findFile.Reset();
+    if (bKnown) return {ImportStatus::AlreadyPresent, Rejection::None, {}};
+
+    const DecodeFileRecords& records = read.records;
+    TagCodes codes;
+    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i]);
+    const CarKey key = CarKeyOf(codes, strHash);
+    m_addCar.Bind(1, key.strKey).Bind(2, KindName(key.kind));
+    for (size_t i = 0; i < kSummaryFields.size(); ++i) m_addCar.Bind(static_cast<int>(3 + i), codes[kSummaryFields[i]]);
+    m_addCar.Step();
+    const int64_t nCarId = m_addCar.Int(0);
+    m_addCar.Reset();
+
+    m_addSubmission.Bind(1, strHash)
+        .Bind(2, StoredText(strFileName))
+        .Bind(3, m_strImportedAt)
+        .Bind(4, nCarId)
+        .Bind(5, StoredText(records.strVersion))
+        .Bind(6, StoredText(records.strSavedDate))
+        .Bind(7, StoredText(records.strDecodeText));
+    for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.Bind(static_cast<int>(8 + i), codes[i]);
+    m_addSubmission.Step();
+    m_addSubmission.Reset();
+    return {ImportStatus::Imported, Rejection::None, {}};
+}
+
+ImportOutcome RegistryImporter::ImportFile(const std::string& strPath) {
+    const FileRead read = ReadFileAtMost(strPath, kMaxDecodeFileSize);
+    if (read.bTooLarge) return Rejected(Rejection::TooLarge, std::string(kTooLargeReason));
+    if (!read.bOk) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strError);
+    return ImportBytes(strPath, read.strBytes);
+}
+
+std::string ImportTimestamp() {
+    const std::optional<std::time_t> tEpoch = SourceDateEpoch();
+    const std::time_t tNow = tEpoch ? *tEpoch : std::time(nullptr);
+    std::tm tmNow{};
+    if (gmtime_r(&tNow, &tmNow) == nullptr) return "1970-01-01T00:00:00Z";
+    char szStamp[64] = {};
+    const size_t nLength = std::strftime(szStamp, sizeof szStamp, "%Y-%m-%dT%H:%M:%SZ", &tmNow);
+    return std::string(szStamp, nLength);
+}
+
+}  // namespace vexlor

@@ -1,0 +1,43 @@
+#pragma once
+// Adds decode files to the registry, one submission per distinct file, each
+// under the car its codes name.
+
+#include <string>
+#include <string_view>
+
+#include "registry/decode_file_reader.h"
+#include "registry/sqlite_database.h"
+
+namespace vexlor {
+
+enum class ImportStatus { Imported, AlreadyPresent, Rejected };
+
+struct ImportOutcome {
+    ImportStatus status = ImportStatus::Rejected;
+    Rejection rejection = Rejection::None;
+    std::string strReason;  // why it was rejected
+};
+
+// Works inside the caller's transaction; the statements are prepared once.
+class RegistryImporter {
+public:
+    // strImportedAt: the moment every file of this import is stamped with.
+    RegistryImporter(Database& db, std::string strImportedAt);
+
+    // A file's bytes, under the name it is recorded with.
+    ImportOutcome ImportBytes(std::string_view strFileName, std::string_view strBytes);
+    // Reads the file first; a file that cannot be read is rejected.
+    ImportOutcome ImportFile(const std::string& strPath);
+
+private:
+    std::string m_strImportedAt;
+    Statement m_findFile;
+    Statement m_addCar;
+    Statement m_addSubmission;
+};
+
+// Now in UTC, ISO 8601 ("2005-07-04T12:00:00Z"), or the moment that
+// SOURCE_DATE_EPOCH names.
+std::string ImportTimestamp();
+
+}  // namespace vexlor

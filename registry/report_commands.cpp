@@ -1,0 +1,116 @@
+// list, show, conflicts and stats: the registry read back as aligned tables.
+#include <nlohmann/json.hpp>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "registry/registry_commands.h"
+#include "registry/registry_queries.h"
+#include "registry/terminal_text.h"
+#include "registry/text_table.h"
+
+namespace vexlor {
+namespace {
+
+constexpr std::string_view kNoValue = "(none)";
+
+std::string Cell(std::string_view strValue, bool bTerminal) {
+    return strValue.empty() ? std::string(kNoValue) : Shown(strValue, bTerminal);
+}
+
+std::string Plural(long long nCount, std::string_view strOne, std::string_view strMany) {
+    return std::to_string(nCount) + " " + std::string(nCount == 1 ? strOne : strMany);
+}
+
+}  // namespace
+
+int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
+    TextTable table({false, false, false, false, false, false, false, true});
+    table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Submissions"});
+    for (const CarRow& car : ListCars(db, options.filter)) {
+        const TagCodes& codes = car.codes;
+        table.AddRow({Shown(car.strKey, bTerminal), Cell(ModelYear(codes[kVinTailField]), bTerminal),
+                      Cell(codes[kStyleField], bTerminal), Cell(PlantName(codes[kPlantBodyField]), bTerminal),
+                      Cell(BodyNumber(codes[kPlantBodyField]), bTerminal), Cell(codes[kPaintField], bTerminal),
+                      Cell(codes[kTrimField], bTerminal), std::to_string(car.nSubmissions)});
+    }
+    out << table.Text();
+    return 0;
+}
+
+int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
+                bool bTerminal) {
+    const std::vector<SubmissionRow> submissions = CarSubmissions(db, options.strKey);
+    if (submissions.empty()) {
+        err << "vexlor-registry: no car has the key " << Shown(options.strKey, bTerminal) << '\n';
+        return 1;
+    }
+    out << "Car " << Shown(options.strKey, bTerminal) << " (" << submissions.front().strKeyKind << " key), "
+        << Plural(static_cast<long long>(submissions.size()), "submission", "submissions") << '\n';
+    for (const SubmissionRow& row : submissions) {
+        out << '\n' << Shown(row.strFileName, bTerminal) << '\n';
+        TextTable table;
+        table.AddRow({"", "imported", row.strImportedAt});
+        table.AddRow({"", "SHA-256", row.strSha256});
+        table.AddRow({"", "version", Shown(row.strVersion, bTerminal)});
+        table.AddRow({"", "saved", Shown(row.strSavedDate, bTerminal)});
+        for (size_t i = 0; i < kCodeFieldCount; ++i) {
+            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(row.codes[i], bTerminal)});
+        }
+        out << table.Text() << "  decode text:\n";
+        if (row.strDecodeText.empty()) continue;
+        // Each line of the text indented under the heading.
+        const std::string strText = ShownLines(row.strDecodeText, bTerminal);
+        for (size_t nStart = 0;;) {
+            const size_t nEnd = strText.find('\n', nStart);
+            out << "    " << std::string_view(strText).substr(nStart, nEnd - nStart) << '\n';
+            if (nEnd == std::string::npos) break;
+            nStart = nEnd + 1;
+        }
+    }
+    return 0;
+}
+
+int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal) {
+    const std::vector<CarConflict> conflicts = FindConflicts(db);
+    for (const CarConflict& car : conflicts) {
+        out << Shown(car.strKey, bTerminal) << '\n';
+        TextTable table;
+        for (const FieldConflict& field : car.fields) {
+            std::string strLabel(kCodeFields[field.nField].strLabel);
+            for (const auto& [strValue, strFile] : field.values) {
+                table.AddRow({"", std::exchange(strLabel, ""), Cell(strValue, bTerminal), Shown(strFile, bTerminal)});
+            }
+        }
+        out << table.Text() << '\n';
+    }
+    out << Plural(static_cast<long long>(conflicts.size()), "car", "cars") << " with conflicts\n";
+    return 0;
+}
+
+int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
+    const RegistryStats stats = CountCars(db);
+    if (options.bJson) {
+        nlohmann::ordered_json json = {{"cars", stats.nCars}, {"submissions", stats.nSubmissions}};
+        for (const Tally& tally : stats.tallies) {
+            nlohmann::ordered_json& counts = json[std::string(tally.strJsonKey)] = nlohmann::ordered_json::object();
+            for (const auto& [strValue, nCars] : tally.counts) counts[strValue] = nCars;
+        }
+        // JSON escapes the C0 controls itself; a terminal still needs the C1 ones escaped.
+        const std::string strJson = json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        out << Shown(strJson, bTerminal) << '\n';
+        return 0;
+    }
+    out << Plural(stats.nCars, "car", "cars") << ", " << Plural(stats.nSubmissions, "submission", "submissions")
+        << '\n';
+    for (const Tally& tally : stats.tallies) {
+        TextTable table({false, true});
+        table.AddRow({std::string(tally.strTitle), "Cars"});
+        for (const auto& [strValue, nCars] : tally.counts) table.AddRow({Cell(strValue, bTerminal), std::to_string(nCars)});
+        out << '\n' << table.Text();
+    }
+    return 0;
+}
+
+}  // namespace vexlor

@@ -1,0 +1,97 @@
+#include "registry/sqlite_database.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace vexlor {
+
+Database::Database(const std::string& strPath, bool bCreate) {
+    const int nFlags = SQLITE_OPEN_READWRITE | (bCreate ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(strPath.c_str(), &m_pDb, nFlags, nullptr) != SQLITE_OK) {
+        const std::string strMessage = m_pDb ? sqlite3_errmsg(m_pDb) : "out of memory";
+        sqlite3_close(m_pDb);
+        m_pDb = nullptr;
+        throw DatabaseError("cannot open the database: " + strMessage);
+    }
+    sqlite3_extended_result_codes(m_pDb, 1);
+}
+
+Database::~Database() { sqlite3_close(m_pDb); }
+
+Database::Database(Database&& other) noexcept : m_pDb(std::exchange(other.m_pDb, nullptr)) {}
+
+void Database::Execute(const char* pszSql) {
+    if (sqlite3_exec(m_pDb, pszSql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail("");
+}
+
+bool Database::TryExecute(const char* pszSql) {
+    const int nResult = sqlite3_exec(m_pDb, pszSql, nullptr, nullptr, nullptr);
+    if ((nResult & 0xFF) == SQLITE_BUSY) return false;
+    if (nResult != SQLITE_OK) Fail("");
+    return true;
+}
+
+void Database::SetBusyTimeout(int nMilliseconds) { sqlite3_busy_timeout(m_pDb, nMilliseconds); }
+
+void Database::Fail(std::string_view strWhat) const {
+    std::string strMessage(strWhat);
+    if (!strMessage.empty()) strMessage += ": ";
+    throw DatabaseError(strMessage + sqlite3_errmsg(m_pDb));
+}
+
+Statement::Statement(Database& db, std::string_view strSql) : m_db(db) {
+    if (sqlite3_prepare_v3(db.Handle(), strSql.data(), static_cast<int>(strSql.size()), SQLITE_PREPARE_PERSISTENT,
+                           &m_pStatement, nullptr) != SQLITE_OK) {
+        db.Fail("");
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_pStatement); }
+
+Statement& Statement::Bind(int nIndex, std::string_view strText) {
+    // An empty view may have no data pointer, which SQLite would bind as NULL.
+    const char* pszText = strText.empty() ? "" : strText.data();
+    if (sqlite3_bind_text64(m_pStatement, nIndex, pszText, strText.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK) {
+        m_db.Fail("");
+    }
+    return *this;
+}
+
+Statement& Statement::Bind(int nIndex, int64_t nValue) {
+    if (sqlite3_bind_int64(m_pStatement, nIndex, nValue) != SQLITE_OK) m_db.Fail("");
+    return *this;
+}
+
+bool Statement::Step() {
+    const int nResult = sqlite3_step(m_pStatement);
+    if (nResult == SQLITE_ROW) return true;
+    if (nResult == SQLITE_DONE) return false;
+    m_db.Fail("");
+}
+
+void Statement::Reset() {
+    sqlite3_reset(m_pStatement);
+    sqlite3_clear_bindings(m_pStatement);
+}
+
+std::string_view Statement::Text(int nColumn) const {
+    const auto* pszText = reinterpret_cast<const char*>(sqlite3_column_text(m_pStatement, nColumn));
+    if (pszText == nullptr) return {};
+    return std::string_view(pszText, static_cast<size_t>(sqlite3_column_bytes(m_pStatement, nColumn)));
+}
+
+int64_t Statement::Int(int nColumn) const { return sqlite3_column_int64(m_pStatement, nColumn); }
+
+WriteTransaction::WriteTransaction(Database& db) : m_db(db) { db.Execute("BEGIN IMMEDIATE"); }
+
+WriteTransaction::~WriteTransaction() {
+    if (m_bOpen) sqlite3_exec(m_db.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void WriteTransaction::Commit() {
+    m_db.Execute("COMMIT");
+    m_bOpen = false;
+}
+
+}  // namespace vexlor
