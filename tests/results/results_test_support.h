@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "results/save_flow.h"
@@ -40,7 +41,8 @@ public:
     std::map<std::string, std::string> files;  // by absolute path
     std::set<std::string> executables;
     bool bAnswerReplace = true;
-    std::optional<std::string> strSaveAsAnswer;
+    std::optional<std::string> strSaveAsAnswer;     // the first Save As answer; asked again, Cancel
+    std::vector<std::string> moreSaveAsAnswers;      // or, while there are any, these in turn
     std::string strToday = "07-04-2005";
     std::string strTodayAfterSaveAs;  // set: the Save As dialog stays open past midnight
     std::string strFailWritesTo;     // a path whose write fails
@@ -58,7 +60,11 @@ public:
     std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) override {
         calls.push_back("save as in " + strDirectory);
         if (!strTodayAfterSaveAs.empty()) strToday = strTodayAfterSaveAs;
-        return strSaveAsAnswer;
+        if (strSaveAsAnswer) return std::exchange(strSaveAsAnswer, std::nullopt);
+        if (moreSaveAsAnswers.empty()) return std::nullopt;
+        const std::string strNext = moreSaveAsAnswers.front();
+        moreSaveAsAnswers.erase(moreSaveAsAnswers.begin());
+        return strNext;
     }
     std::optional<std::string> ReadFile(const std::string& strPath) override {
         calls.push_back("read " + strPath);
