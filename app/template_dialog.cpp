@@ -68,6 +68,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
         if (QWidget* field = Control(BuddyOf(dialog, spec)); label && field) {
             label->setBuddy(field);
             label->setText(ToQString(MnemonicText(dialog, spec)));
+            label->setWordWrap(false);  // a one-line label; its "&" must not make it wrap
         }
         // The tag's outline lies under the fields it frames. Nothing else is
         // restacked, so screen readers meet the controls in template order.
