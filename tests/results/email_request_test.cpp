@@ -25,13 +25,13 @@ TEST(EmailRequest, SubjectNamesTheVinKeyOrTheBodyNumber) {
 
 TEST(EmailRequest, WithoutTheHelperTheBodyAsksToAttachTheFile) {
     DecodeResult result;
-    const EmailRequest request = BuildEmailRequest(result, "/home/my cars/a&b.txt", false);
+    const EmailRequest request = BuildEmailRequest(result, "/home/my cars/a&b~Z.txt", false);
     EXPECT_EQ(request.strAttachment, "");
     EXPECT_EQ(EmailHelperArguments(request), (Args{"--subject", "Cowl tag decode", "--body",
-                                                   "Please attach the saved decode file: /home/my cars/a&b.txt",
+                                                   "Please attach the saved decode file: /home/my cars/a&b~Z.txt",
                                                    "velk@example.org"}));
     EXPECT_EQ(MailtoUrl(request), "mailto:velk@example.org?subject=Cowl%20tag%20decode&body=Please%20attach%20the%20"
-                                  "saved%20decode%20file%3A%20%2Fhome%2Fmy%20cars%2Fa%26b.txt");
+                                  "saved%20decode%20file%3A%20%2Fhome%2Fmy%20cars%2Fa%26b~Z.txt");
     EXPECT_EQ(MailtoUrl(BuildEmailRequest(result, "", true)), "mailto:velk@example.org?subject=Cowl%20tag%20decode");
 }
 

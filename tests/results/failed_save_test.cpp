@@ -35,17 +35,20 @@ TEST(FailedSave, SaveAsFollowsUntilAFileIsWritten) {
     EXPECT_EQ(flow.CurrentDir(), "/home");
 }
 
-TEST(FailedSave, CancelAfterAFailedDefaultNameWritesNothingAndKeepsTheDirectory) {
-    testing_support::FakeSaveHost host;
-    DecodeResult result = WithoutDefaultName();
-    result.m_strPlantBody = "N065727";  // named 7B_N065727.txt
-    host.strFailWritesTo = "/cars/7B_N065727.txt";
-    SaveFlow flow("/cars");
-    EXPECT_EQ(flow.Save(result, {}, host), SaveOutcome::Failed);
-    EXPECT_EQ(host.calls, (Calls{"exists /cars/7B_N065727.txt", "read /cars/velkinfo.txt",
-                                 "write /cars/7B_N065727.txt", "report", "save as in /cars"}));
-    EXPECT_TRUE(host.files.empty());
-    EXPECT_EQ(flow.CurrentDir(), "/cars");
+TEST(FailedSave, CancelAfterAFailedWriteWritesNothingAndKeepsTheDirectory) {
+    for (const char* pszFailing : {"/cars/7B_N065727.txt", "/ro/tag.txt"}) {  // the default name, a Save As path
+        testing_support::FakeSaveHost host;
+        DecodeResult result = WithoutDefaultName();
+        if (pszFailing[1] == 'c') result.m_strPlantBody = "N065727";
+        else host.strSaveAsAnswer = pszFailing;
+        host.strFailWritesTo = pszFailing;
+        SaveFlow flow("/cars");
+        EXPECT_EQ(flow.Save(result, {}, host), SaveOutcome::Failed) << pszFailing;
+        EXPECT_EQ(host.calls.back(), "save as in /cars");
+        EXPECT_EQ(host.reports.size(), 1u);
+        EXPECT_TRUE(host.files.empty());
+        EXPECT_EQ(flow.CurrentDir(), "/cars");
+    }
 }
 
 }  // namespace
