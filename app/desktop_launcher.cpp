@@ -2,18 +2,21 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace vexlor {
 namespace {
 DesktopLauncher* g_launcher = nullptr;
 }
 
-void DesktopLauncher::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+bool DesktopLauncher::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-void DesktopLauncher::StartDetached(const QString& strProgram, const QStringList& args,
+bool DesktopLauncher::StartDetached(const QString& strProgram, const QStringList& args,
                                     const QString& strWorkingDir) {
-    QProcess::startDetached(strProgram, args, strWorkingDir);
+    return QProcess::startDetached(strProgram, args, strWorkingDir);
 }
+
+QString DesktopLauncher::FindProgram(const QString& strName) { return QStandardPaths::findExecutable(strName); }
 
 DesktopLauncher& Launcher() {
     static DesktopLauncher desktop;

@@ -1,7 +1,9 @@
 #include "app/qt_save_host.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -14,6 +16,31 @@
 #include "results/decode_file.h"
 
 namespace vexlor {
+namespace {
+
+// Icons and file types from an entry's name and kind alone: the Save As
+// dialog never opens a file it lists, so a FIFO or a file of /proc that
+// blocks on reading cannot hang it.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QFileIconProvider::icon(info.isDir() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        return info.suffix().isEmpty() ? QStringLiteral("File") : info.suffix() + QStringLiteral(" File");
+    }
+};
+
+// A saved file that no program could be started on is named, not left unseen.
+void ReportNotShown(QWidget* parent, const QString& strPath) {
+    QMessageBox box(QMessageBox::Warning, ToQString(kProgramName),
+                    QStringLiteral("The file %1 was saved, but no program could be started to show it.").arg(strPath),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace
 
 std::string PathToBytes(const QString& strPath) { return QFile::encodeName(strPath).toStdString(); }
 
@@ -26,13 +53,16 @@ bool QtSaveHost::FileExists(const std::string& strPath) { return QFileInfo::exis
 bool QtSaveHost::AskReplace(const std::string& strQuestion) {
     QMessageBox box(QMessageBox::Question, ToQString(kProgramName), ToQString(strQuestion),
                     QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    // Enter must never replace a file.
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtSaveHost::AskSaveAsPath(const std::string& strDirectory) {
+    NameOnlyIconProvider iconProvider;  // outlives the dialog
     QFileDialog dialog(m_parent, QString(), PathFromBytes(strDirectory));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&iconProvider);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("any"));
@@ -85,11 +115,16 @@ void QtSaveHost::StartProgram(const std::string& strProgram, const std::vector<s
     // The program is given a bare file name: it runs in its own directory,
     // where the file was saved.
     const QString program = PathFromBytes(strProgram);
-    Launcher().StartDetached(program, arguments, QFileInfo(program).absolutePath());
+    const QString directory = QFileInfo(program).absolutePath();
+    if (!Launcher().StartDetached(program, arguments, directory) && !args.empty()) {
+        // The companion's argument is "/" and the name.
+        ReportNotShown(m_parent, QDir(directory).filePath(PathFromBytes(args.front()).mid(1)));
+    }
 }
 
 void QtSaveHost::OpenInViewer(const std::string& strPath) {
-    Launcher().OpenUrl(QUrl::fromLocalFile(PathFromBytes(strPath)));
+    const QString path = PathFromBytes(strPath);
+    if (!Launcher().OpenUrl(QUrl::fromLocalFile(path))) ReportNotShown(m_parent, path);
 }
 
 std::string QtSaveHost::Today() { return DecodeFileDate(std::time(nullptr)); }

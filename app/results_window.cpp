@@ -1,22 +1,41 @@
 #include "app/results_window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
+#include "app/desktop_launcher.h"
 #include "app/qt_text.h"
 #include "form/program_texts.h"
 #include "form/control_ids.h"
+#include "results/email_request.h"
 #include "results/result_lines.h"
 
 namespace vexlor {
+namespace {
+
+QString JoinedLines(QList<int> rows, const QListWidget& list) {
+    std::sort(rows.begin(), rows.end());
+    QStringList lines;
+    for (int nRow : rows) lines << list.item(nRow)->text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
 
 ResultsWindow::ResultsWindow(DecodeResult result, SaveFlow& saveFlow, QWidget* parent)
     : TemplateDialog(ResultsTemplate(), parent), m_result(std::move(result)), m_saveFlow(saveFlow), m_host(this) {
-    if (auto* request = ControlAs<QLabel>(ctl::ResultsEmail)) request->setText(ToQString(kResultsEmailRequest));
+    SetUpEmailLink();
     if (auto* list = ControlAs<QListWidget>(ctl::ResultsList)) {
         list->clear();
         for (const std::string& line : BuildResultLines(m_result)) list->addItem(ToQString(line));
+        SetUpCopying(list);
     }
     if (auto* back = ControlAs<QPushButton>(ctl::Ok)) {
         back->setDefault(true);
@@ -26,6 +45,59 @@ ResultsWindow::ResultsWindow(DecodeResult result, SaveFlow& saveFlow, QWidget* p
         connect(save, &QPushButton::clicked, this, &ResultsWindow::OnSaveToFile);
 }
 
+void ResultsWindow::SetUpEmailLink() {
+    auto* request = ControlAs<QLabel>(ctl::ResultsEmail);
+    if (!request) return;
+    const QString text = ToQString(kResultsEmailRequest);
+    const QString address = ToQString(kEmailAddress).toHtmlEscaped();
+    QString html = text.toHtmlEscaped();
+    html.replace(address, QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(address));
+    request->setTextFormat(Qt::RichText);
+    request->setText(html);
+    request->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    request->setAccessibleName(text);
+    connect(request, &QLabel::linkActivated, this, &ResultsWindow::OnEmail);
+}
+
+void ResultsWindow::SetUpCopying(QListWidget* list) {
+    // Ctrl+A selects every line (the list's own key); Ctrl+C is taken here,
+    // where the list alone would copy only its current line.
+    list->installEventFilter(this);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& at) {
+        QMenu menu(this);
+        QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &ResultsWindow::CopySelectedLines);
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setEnabled(!list->selectedItems().isEmpty());
+        menu.addAction(QStringLiteral("Copy all"), this, &ResultsWindow::CopyAllLines);
+        menu.exec(list->viewport()->mapToGlobal(at));
+    });
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopySelectedLines();
+        return true;
+    }
+    return TemplateDialog::eventFilter(watched, event);
+}
+
+void ResultsWindow::CopySelectedLines() {
+    auto* list = ControlAs<QListWidget>(ctl::ResultsList);
+    if (!list || list->selectedItems().isEmpty()) return;
+    QList<int> rows;
+    for (QListWidgetItem* item : list->selectedItems()) rows << list->row(item);
+    QGuiApplication::clipboard()->setText(JoinedLines(rows, *list));
+}
+
+void ResultsWindow::CopyAllLines() {
+    auto* list = ControlAs<QListWidget>(ctl::ResultsList);
+    if (!list) return;
+    QList<int> rows;
+    for (int nRow = 0; nRow < list->count(); ++nRow) rows << nRow;
+    QGuiApplication::clipboard()->setText(JoinedLines(rows, *list));
+}
+
 std::vector<std::string> ResultsWindow::ListLines() const {
     std::vector<std::string> lines;
     if (auto* list = ControlAs<QListWidget>(ctl::ResultsList))
@@ -33,6 +105,58 @@ std::vector<std::string> ResultsWindow::ListLines() const {
     return lines;
 }
 
-void ResultsWindow::OnSaveToFile() { m_lastOutcome = m_saveFlow.Save(m_result, ListLines(), m_host); }
+void ResultsWindow::OnSaveToFile() {
+    std::string strSavedPath;
+    m_lastOutcome = m_saveFlow.Save(m_result, ListLines(), m_host, &strSavedPath);
+    if (m_lastOutcome != SaveOutcome::Saved) return;
+    m_strSavedPath = strSavedPath;
+    ShowSavedPath(PathFromBytes(strSavedPath));
+}
+
+// "Saved as" and the path along the bottom; a path too long for the line
+// loses its middle there and is shown whole in the tool tip.
+void ResultsWindow::ShowSavedPath(const QString& strPath) {
+    auto* line = ControlAs<QLabel>(ctl::ResultsSaved);
+    if (!line) return;
+    const QString text = QStringLiteral("Saved as ") + strPath;
+    line->setText(line->fontMetrics().elidedText(text, Qt::ElideMiddle, line->width()));
+    line->setToolTip(text);
+    line->setAccessibleName(text);
+}
+
+void ResultsWindow::OnEmail() {
+    if (m_strSavedPath.empty()) {
+        QMessageBox offer(QMessageBox::Question, ToQString(kProgramName),
+                          QStringLiteral("Nothing has been saved yet. Save the decode to a file first, so that it "
+                                         "can go with the e-mail?"),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        offer.setDefaultButton(QMessageBox::Yes);
+        const int nAnswer = offer.exec();
+        if (nAnswer == QMessageBox::Cancel) return;
+        if (nAnswer == QMessageBox::Yes) {
+            OnSaveToFile();
+            if (m_strSavedPath.empty()) return;  // the save was cancelled
+        }
+    }
+    DesktopLauncher& launcher = Launcher();
+    const QString helper = launcher.FindProgram(ToQString(kEmailHelper));
+    const EmailRequest request = BuildEmailRequest(m_result, m_strSavedPath, !helper.isEmpty());
+    bool bStarted = false;
+    if (!helper.isEmpty()) {
+        // The subject holds typed text; the rest are file names and the address.
+        QStringList args;
+        for (const std::string& arg : EmailHelperArguments(request))
+            args << (arg == request.strSubject ? ToQString(arg) : PathFromBytes(arg));
+        bStarted = launcher.StartDetached(helper, args, QString());
+    } else {
+        bStarted = launcher.OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(MailtoUrl(request))));
+    }
+    if (bStarted) return;
+    QMessageBox box(QMessageBox::Warning, ToQString(kProgramName),
+                    QStringLiteral("No e-mail program could be started. Please write to %1.")
+                        .arg(ToQString(request.strAddress)),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
 
 }  // namespace vexlor

@@ -1,6 +1,8 @@
 #pragma once
-// "Here is your car": the lines of one decode, the e-mail request, "Save data
-// to a file" and "BACK". Enter and "BACK" end it, so do Escape and the close box.
+// "Here is your car": the lines of one decode, the e-mail request with the
+// research group's address as a link, "Save data to a file", where the last
+// save went, and "BACK". Enter and "BACK" end it, so do Escape and the close
+// box. The lines can be selected and copied.
 
 #include <string>
 #include <vector>
@@ -9,6 +11,8 @@
 #include "app/template_dialog.h"
 #include "decoder/decode_result.h"
 #include "results/save_flow.h"
+
+class QListWidget;
 
 namespace vexlor {
 
@@ -21,12 +25,26 @@ public:
     std::vector<std::string> ListLines() const;
     void OnSaveToFile();
     SaveOutcome LastSaveOutcome() const { return m_lastOutcome; }
+    // The e-mail link: a new message to the research group with the last
+    // saved file; with nothing saved yet, it offers to save first.
+    void OnEmail();
+    // The selected lines (all lines), in list order, joined with line ends.
+    void CopySelectedLines();
+    void CopyAllLines();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void SetUpEmailLink();
+    void SetUpCopying(QListWidget* list);
+    void ShowSavedPath(const QString& strPath);
+
     DecodeResult m_result;
     SaveFlow& m_saveFlow;
     QtSaveHost m_host;
     SaveOutcome m_lastOutcome = SaveOutcome::Cancelled;
+    std::string m_strSavedPath;  // the last file saved from this window
 };
 
 }  // namespace vexlor

@@ -12,6 +12,8 @@
 #include "app/form_combo_box.h"
 #include "app/pictures.h"
 #include "app/qt_text.h"
+#include "app/window_accessibility.h"
+#include "form/accessible_texts.h"
 #include "form/control_ids.h"
 
 namespace vexlor {
@@ -38,8 +40,10 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
       m_template(dialog),
       m_font(DialogFont(dialog.strFontFace, dialog.nPointSize)),
       m_units(m_font) {
+    InstallTemplateWindowAccessibility();
     setFont(m_font);
     setWindowTitle(ToQString(dialog.strCaption));
+    setAccessibleName(ToQString(WindowAccessibleName(dialog)));
     setFixedSize(m_units.ToPixels(dialog.cx, dialog.cy));
     setSizeGripEnabled(false);
     for (const ControlSpec& spec : dialog.controls) {
@@ -53,12 +57,36 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
         if (spec.nFlags & kHidden) widget->hide();
         if (spec.nFlags & kDisabled) widget->setEnabled(false);
         widget->setToolTip(ToQString(spec.strToolTip));
+        SetAccessibleTexts(spec, widget);
         if (spec.nId != ctl::None && !m_byId.count(spec.nId)) m_byId[spec.nId] = widget;
         m_widgets.push_back(widget);
     }
-    // The first control of the template lies on top, as the tag outline's
-    // group box lies under the fields it frames.
-    for (auto it = m_widgets.rbegin(); it != m_widgets.rend(); ++it) (*it)->raise();
+    for (size_t i = 0; i < m_widgets.size(); ++i) {
+        const ControlSpec& spec = dialog.controls[i];
+        // A fixed label beside a field names it, and its mnemonic moves the focus there.
+        auto* label = qobject_cast<QLabel*>(m_widgets[i]);
+        if (QWidget* field = Control(BuddyOf(dialog, spec)); label && field) {
+            label->setBuddy(field);
+            label->setText(ToQString(MnemonicText(dialog, spec)));
+            label->setWordWrap(false);  // a one-line label; its "&" must not make it wrap
+        }
+        // The tag's outline lies under the fields it frames. Nothing else is
+        // restacked, so screen readers meet the controls in template order.
+        if (spec.kind == ControlKind::GroupBox) m_widgets[i]->lower();
+    }
+}
+
+// The field's name and its tool tip as its description, for screen readers;
+// an editable box's edit field, which holds the focus, gets them too.
+void TemplateDialog::SetAccessibleTexts(const ControlSpec& spec, QWidget* widget) {
+    QList<QWidget*> targets{widget};
+    if (auto* box = qobject_cast<QComboBox*>(widget); box && box->lineEdit()) targets << box->lineEdit();
+    const QString name = ToQString(AccessibleName(m_template, spec));
+    for (QWidget* target : targets) {
+        if (!name.isEmpty()) target->setAccessibleName(name);
+        target->setAccessibleDescription(ToQString(spec.strToolTip));
+    }
+    if (IsDecoration(spec)) MarkAsDrawingOnly(widget);
 }
 
 QWidget* TemplateDialog::CreateControl(const ControlSpec& spec) {
@@ -93,7 +121,7 @@ QWidget* TemplateDialog::CreateControl(const ControlSpec& spec) {
                 button->setIconSize(picture.size());
                 button->setAccessibleName(text);
             } else {
-                button->setText(text);
+                button->setText(ToQString(MnemonicText(m_template, spec)));
             }
             return button;
         }

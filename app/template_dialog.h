@@ -30,6 +30,7 @@ public:
 
 private:
     QWidget* CreateControl(const ControlSpec& spec);
+    void SetAccessibleTexts(const ControlSpec& spec, QWidget* widget);
 
     const DialogTemplate& m_template;
     QFont m_font;

@@ -1,9 +1,15 @@
 #include "decoder/text.h"
 
 #include <climits>
-#include <charconv>
+#include <string>
 
 namespace vexlor {
+namespace {
+
+// isspace() in the C locale: blank, \t, \n, \v, \f, \r.
+bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+}  // namespace
 
 std::string ToUpperAscii(std::string_view strText) {
     std::string strUpper(strText);
@@ -15,8 +21,7 @@ std::string ToUpperAscii(std::string_view strText) {
 
 int AtoiLike(std::string_view strText) {
     size_t i = 0;
-    // isspace() in the C locale: blank, \t, \n, \v, \f, \r
-    while (i < strText.size() && (strText[i] == ' ' || (strText[i] >= '\t' && strText[i] <= '\r'))) ++i;
+    while (i < strText.size() && IsCSpace(strText[i])) ++i;
     bool bNegative = false;
     if (i < strText.size() && (strText[i] == '+' || strText[i] == '-')) {
         bNegative = strText[i] == '-';
@@ -33,22 +38,37 @@ int AtoiLike(std::string_view strText) {
     return nValue > INT_MAX ? INT_MAX : static_cast<int>(nValue);
 }
 
-std::string Format06d(int nValue) {
-    // As printf("%06d") pads: zeros after the sign up to six characters in all.
-    char szDigits[16];
-    const auto [pEnd, error] = std::to_chars(szDigits, szDigits + sizeof szDigits, nValue);
-    (void)error;  // 16 characters hold every int
-    std::string_view strDigits(szDigits, static_cast<size_t>(pEnd - szDigits));
-    if (strDigits.size() >= 6) return std::string(strDigits);
-    std::string strOut;
-    strOut.reserve(6);
-    if (nValue < 0) {
-        strOut += '-';
-        strDigits.remove_prefix(1);
+std::string LeadingNumberText(std::string_view strText) {
+    size_t i = 0;
+    while (i < strText.size() && IsCSpace(strText[i])) ++i;
+    bool bNegative = false;
+    if (i < strText.size() && (strText[i] == '+' || strText[i] == '-')) {
+        bNegative = strText[i] == '-';
+        ++i;
     }
-    strOut.append(6 - strOut.size() - strDigits.size(), '0');
-    strOut += strDigits;
+    while (i < strText.size() && strText[i] == '0') ++i;
+    const size_t nFirst = i;
+    while (i < strText.size() && strText[i] >= '0' && strText[i] <= '9') ++i;
+    if (i == nFirst) return "0";  // no digits, or only zeros: "-0" is written "0"
+    std::string strOut = bNegative ? "-" : "";
+    strOut += strText.substr(nFirst, i - nFirst);
     return strOut;
 }
+
+std::string Format06d(std::string_view strNumber) {
+    // As printf("%06d") pads: zeros after the sign up to six characters in all.
+    if (strNumber.size() >= 6) return std::string(strNumber);
+    std::string strOut;
+    strOut.reserve(6);
+    if (strNumber.starts_with('-')) {
+        strOut += '-';
+        strNumber.remove_prefix(1);
+    }
+    strOut.append(6 - strOut.size() - strNumber.size(), '0');
+    strOut += strNumber;
+    return strOut;
+}
+
+std::string Format06d(int nValue) { return Format06d(std::to_string(nValue)); }
 
 }  // namespace vexlor

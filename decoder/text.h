@@ -30,6 +30,15 @@ constexpr std::string_view LastChars(std::string_view strText, size_t nCount) {
 // beyond the range of int saturates at INT_MIN or INT_MAX.
 int AtoiLike(std::string_view strText);
 
+// The leading decimal number that AtoiLike reads, written out as printf("%d")
+// writes it ("-" for a negative number, no "+", no leading zeros, "0" when
+// there are no digits), but with all of its digits: a number beyond the range
+// of int is not clamped.
+std::string LeadingNumberText(std::string_view strText);
+
+// printf("%06d") on a number written as LeadingNumberText writes it: zeros
+// after the sign up to six characters; a longer number is not cut.
+std::string Format06d(std::string_view strNumber);
 // printf("%06d", nValue).
 std::string Format06d(int nValue);
 

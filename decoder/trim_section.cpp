@@ -25,15 +25,11 @@ void DecodeTrim(DecodeContext& ctx) {
     result.m_strTrimCode = ctx.nYear == 7 ? strTrim + "-" : strTrim;
     result.m_strTrim = strTrim + " = ";
 
-    const int nCode = AtoiLike(strTrim);
-    switch (ctx.nYear) {
-        case 7:
-            result.m_strTrim += TrimLookup67(nCode);
-            if (TrimWrongForStyle67(ctx, nCode)) result.m_strTrim += " - Trim code is wrong for body style.";
-            break;
-        case 8: result.m_strTrim += TrimLookup68(nCode); break;
-        case 9: result.m_strTrim += TrimLookup69(nCode); break;
-        default: break;  // no model year: nothing to look the code up in
+    // The code is looked up as a number (0760 is 760); an unknown one is echoed with its own digits.
+    if (ctx.nYear < 7 || ctx.nYear > 9) return;  // no model year: nothing to look the code up in
+    result.m_strTrim += TrimLookup(ctx.nYear, strTrim);
+    if (ctx.nYear == 7 && TrimWrongForStyle67(ctx, AtoiLike(strTrim))) {
+        result.m_strTrim += " - Trim code is wrong for body style.";
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "decoder/text.h"
+
 namespace vexlor {
 namespace {
 
@@ -83,12 +85,12 @@ constexpr bool KindMatchesText(std::span<const TrimEntry> table) {
 static_assert(KindMatchesText(kTrims1967) && KindMatchesText(kTrims1968) &&
               KindMatchesText(kTrims1969));
 
-std::string TrimLookup(int nYear, int nCode) {
-    if (const TrimEntry* pEntry = FindTrim(nYear, nCode)) return std::string(pEntry->strText);
-    return "Interior not defined correctly. " + std::to_string(nCode);
-}
-
 }  // namespace
+
+std::string TrimLookup(int nYear, std::string_view strTrim) {
+    if (const TrimEntry* pEntry = FindTrim(nYear, AtoiLike(strTrim))) return std::string(pEntry->strText);
+    return "Interior not defined correctly. " + LeadingNumberText(strTrim);
+}
 
 std::span<const TrimEntry> TrimTable(int nYear) {
     switch (nYear) {
@@ -106,8 +108,8 @@ const TrimEntry* FindTrim(int nYear, int nCode) {
     return nullptr;
 }
 
-std::string TrimLookup67(int nCode) { return TrimLookup(7, nCode); }
-std::string TrimLookup68(int nCode) { return TrimLookup(8, nCode); }
-std::string TrimLookup69(int nCode) { return TrimLookup(9, nCode); }
+std::string TrimLookup67(int nCode) { return TrimLookup(7, std::to_string(nCode)); }
+std::string TrimLookup68(int nCode) { return TrimLookup(8, std::to_string(nCode)); }
+std::string TrimLookup69(int nCode) { return TrimLookup(9, std::to_string(nCode)); }
 
 }  // namespace vexlor

@@ -118,7 +118,8 @@ void DecodeBodyNumber(DecodeContext& ctx) {
         if (ctx.strBodyNumber.size() < kBodyNumberLength) ctx.strBodyNumber.resize(kBodyNumberLength, '_');
         strLine += kBodyNumberWrongLength;
     } else {
-        ctx.strBodyNumber = Format06d(AtoiLike(strText));
+        // The number's own digits, however many: never a clamped value the user did not type.
+        ctx.strBodyNumber = Format06d(LeadingNumberText(strText));
         strLine += ctx.strBodyNumber;
     }
     ctx.result.m_strBodyNumber = strLine;

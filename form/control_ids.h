@@ -62,6 +62,7 @@ inline constexpr int GoToSorvan = 4;
 inline constexpr int SaveToFile = 1018;
 inline constexpr int ResultsList = 1017;
 inline constexpr int ResultsEmail = 1051;
+inline constexpr int ResultsSaved = 1052;  // where the last save went
 
 inline constexpr int None = -1;  // controls without an id (labels, the tag outline)
 

@@ -9,11 +9,6 @@
 #include "form/year_layouts.h"
 
 namespace vexlor {
-namespace {
-
-constexpr int kOptionGroups[] = {ctl::Group1, ctl::Group2, ctl::Group3, ctl::Group4, ctl::Group5};
-
-}  // namespace
 
 void TagForm::InitForm() {
     // Only the text: no list entry is selected and no year handler runs. The
@@ -45,17 +40,15 @@ void TagForm::OnYearSelChange(int nIndex) {
 }
 
 void TagForm::OnYearEditChange() {
-    // Typing toggles only the option-group fields; the rest of the layout
-    // follows a pick from the list.
-    const int nYear = YearDigit(m_controls.GetText(ctl::Year));
-    if (nYear != 0) {
-        for (int nId : kOptionGroups) ShowField(nId, nYear == 7);
-    }
+    // A typed year takes the same layout as a pick: the fields on screen are
+    // always those the decode of that year reads. Any other text keeps the layout.
+    ApplyLayout(YearDigit(m_controls.GetText(ctl::Year)));
     OnClearAll();
 }
 
 void TagForm::OnClearAll() {
     for (int nId : kDataFieldOrder) m_controls.SetText(nId, "");
+    m_nCausesShown = 0;
 }
 
 void TagForm::OnHelpDecoding(bool bEndedWithOk) {
@@ -63,6 +56,7 @@ void TagForm::OnHelpDecoding(bool bEndedWithOk) {
     m_controls.SetText(ctl::Year, "1967");
     ApplyLayout(7);
     for (const auto& [nId, strValue] : SampleTagValues()) m_controls.SetText(nId, strValue);
+    m_nCausesShown = 0;  // the style box is filled
 }
 
 TagFields TagForm::ReadTagFields() const {

@@ -99,7 +99,7 @@ void TagForm::FillTrimList() {
     m_controls.ResetList(ctl::Trim);
     const int nYear = FormYear();
     if (nYear == 0) return;
-    if (m_controls.GetText(ctl::Style).empty()) {
+    if (StyleText().empty()) {
         RequireStyle(kCauseTrim67 + (nYear - 7));
         return;
     }
@@ -108,7 +108,7 @@ void TagForm::FillTrimList() {
 
 void TagForm::FillSeatList() {
     m_controls.ResetList(ctl::Seat);
-    const std::string strStyle = m_controls.GetText(ctl::Style);
+    const std::string strStyle = StyleText();
     if (strStyle.empty()) {
         RequireStyle(kCauseSeat);
         return;
@@ -122,7 +122,7 @@ void TagForm::FillLowerPaintList() {
 }
 
 void TagForm::FillTopPaintList() {
-    const std::string strStyle = m_controls.GetText(ctl::Style);
+    const std::string strStyle = StyleText();
     if (strStyle.empty()) {
         RequireStyle(kCauseTopPaint);
         return;
@@ -147,6 +147,7 @@ void TagForm::OnStyleSelChange() {
         ResetTopPaint();
         return;
     }
+    m_nCausesShown = 0;  // a style was picked
     const bool bConvertible = CharAt(ToUpperAscii(*strStyle), kStyleBodyPos) == '6';
     if (!TopPaintFits(FormYear(), bConvertible)) ResetTopPaint();
 }
@@ -197,11 +198,21 @@ void TagForm::OnPlantSelChange() {
 }
 
 void TagForm::RequireStyle(int nCause) {
-    // A nested focus change may ask again before the box has closed: one message per cause.
-    if (nCause == m_nStyleGuard) return;
+    // Also a nested focus change that asks again before the box has closed
+    // finds its cause shown.
+    if (nCause <= 0 || nCause >= 32) return;  // no such cause
+    const unsigned nBit = 1u << nCause;
+    if ((m_nCausesShown & nBit) != 0) return;
     m_nStyleGuard = nCause;
+    m_nCausesShown |= nBit;
     m_controls.MessageBox(kStyleRequest, kProgramName);
     m_controls.SetFocus(ctl::Style);
+}
+
+std::string TagForm::StyleText() {
+    std::string strStyle = m_controls.GetText(ctl::Style);
+    if (!strStyle.empty()) m_nCausesShown = 0;
+    return strStyle;
 }
 
 void TagForm::ResetTopPaint() {

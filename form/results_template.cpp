@@ -16,6 +16,8 @@ constexpr ControlSpec kControls[] = {
     {ctl::ResultsList, K::ListBox, 5, 5, 240, 130, "", kNoList, kVScroll | kExtendedSel | kNoBorder | kTabStop, "",
      0},
     {ctl::ResultsEmail, K::StaticText, 0, 135, 240, 8, kResultsEmailRequest, kNoList, kCentred, "", 0},
+    // "Saved as ..." after each save, along the bottom edge under the buttons.
+    {ctl::ResultsSaved, K::StaticText, 5, 170, 243, 8, "", kNoList, kNoPrefix, "", 0},
 };
 
 constexpr DialogTemplate kResults{

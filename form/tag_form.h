@@ -28,7 +28,8 @@ public:
     void ApplyLayout(int nYear);
     // The user picked list entry nIndex of the year box (-1: none).
     void OnYearSelChange(int nIndex);
-    // The user typed into the year box.
+    // The user typed into the year box: one of the six year texts gives that
+    // year's full layout, as a pick does; every text empties the data fields.
     void OnYearEditChange();
     // "Clear All Values".
     void OnClearAll();
@@ -56,16 +57,23 @@ public:
     void OnStyleSelChange();
     void OnVinPrefixSelChange();
     void OnPlantSelChange();
-    // Asks for the body style once per cause (1 top paint, 2-4 trim in 1967-1969, 5 seat style).
+    // Asks for the body style (1 top paint, 2-4 trim in 1967-1969, 5 seat
+    // style): each cause shows its message at most once until the style box
+    // is found filled or the form is cleared, so a keyboard user tabbing
+    // through with an empty style is not sent back to it again and again.
     void RequireStyle(int nCause);
+    // The cause of the last style request shown; 0 before the first.
     int StyleGuard() const { return m_nStyleGuard; }
 
 private:
     void ResetTopPaint();
     bool TopPaintFits(int nYear, bool bConvertible) const;
+    // The style box's text; a filled box lets every cause ask again.
+    std::string StyleText();
 
     FormControls& m_controls;
-    int m_nStyleGuard = 0;  // the cause of the last style request; never reset
+    int m_nStyleGuard = 0;
+    unsigned m_nCausesShown = 0;  // bit n: cause n has shown its request
 };
 
 }  // namespace vexlor

@@ -31,6 +31,9 @@ bool IsOneOf(std::string_view strText, const std::array<std::string_view, N>& te
     return false;
 }
 
+bool HasVinSerial(const DecodeResult& result) { return !IsOneOf(result.m_strVinTail, kBlankVinTails); }
+bool HasBodyNumber(const DecodeResult& result) { return !IsOneOf(result.m_strPlantBody, kBlankPlantBodies); }
+
 // A record field may not hold its record's separator or a line end: either
 // would shift the research group's columns.
 std::string RecordField(std::string_view strField, char chSeparator) {
@@ -123,13 +126,19 @@ std::string DecodeFileContent(const DecodeResult& result, const std::vector<std:
 
 std::string DefaultFileName(const DecodeResult& result) {
     std::string strBase;
-    if (!IsOneOf(result.m_strVinTail, kBlankVinTails)) {
+    if (HasVinSerial(result)) {
         strBase = result.m_strVinPrefix + result.m_strVinTail;
-    } else if (!IsOneOf(result.m_strPlantBody, kBlankPlantBodies)) {
+    } else if (HasBodyNumber(result)) {
         strBase = std::string(1, CharAt(result.m_strVinTail, 0)) + "B_" + result.m_strPlantBody;
     }
     if (strBase.empty()) return {};
     return FileNameSafe(strBase) + std::string(kDefaultExtension);
+}
+
+std::string DecodeKey(const DecodeResult& result) {
+    if (HasVinSerial(result)) return result.m_strVinPrefix + result.m_strVinTail;
+    if (HasBodyNumber(result)) return std::string(SafeSubstr(result.m_strPlantBody, 1));  // after the plant letter
+    return {};
 }
 
 std::string DecodeFileDate(std::time_t tNow) {

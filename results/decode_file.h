@@ -43,6 +43,10 @@ std::string DecodeFileContent(const DecodeResult& result, const std::vector<std:
 // The default file name, or empty when the decode gives none.
 std::string DefaultFileName(const DecodeResult& result);
 
+// What names a decode: its VIN key ("124377N100001") when the VIN gives a
+// serial, else its body number ("065727"), else empty.
+std::string DecodeKey(const DecodeResult& result);
+
 // The date of line 2, "%m-%d-%Y": local date of tNow, or, when
 // SOURCE_DATE_EPOCH is set to a number, that moment's UTC date.
 std::string DecodeFileDate(std::time_t tNow);

@@ -44,22 +44,38 @@ SaveOutcome SaveFlow::Save(const DecodeResult& result, const std::vector<std::st
         !host.AskReplace(ReplaceQuestion(strName))) {
         strName.clear();
     }
-    if (strName.empty()) {
-        const std::optional<std::string> strChosen = host.AskSaveAsPath(m_strCurrentDir);
-        if (!strChosen) return SaveOutcome::Cancelled;
-        return SaveChosenPath(result, lines, host, *strChosen, strDate, strSavedPath);
+    bool bWriteFailed = false;
+    if (!strName.empty()) {
+        if (WriteAndShow(result, lines, host, m_strCurrentDir, strName, std::string(), strDate, strSavedPath)) {
+            return SaveOutcome::Saved;
+        }
+        bWriteFailed = true;
     }
-    return WriteAndShow(result, lines, host, strName, std::string(), strDate, strSavedPath);
+    return SaveAsUntilWritten(result, lines, host, strDate, bWriteFailed, strSavedPath);
 }
 
 SaveOutcome SaveFlow::SaveToPath(const DecodeResult& result, const std::vector<std::string>& lines,
                                  SaveHost& host, const std::string& strPath, std::string* strSavedPath) {
-    return SaveChosenPath(result, lines, host, strPath, host.Today(), strSavedPath);
+    const std::string strDate = host.Today();
+    if (SaveChosenPath(result, lines, host, strPath, strDate, strSavedPath)) return SaveOutcome::Saved;
+    return SaveAsUntilWritten(result, lines, host, strDate, true, strSavedPath);
 }
 
-SaveOutcome SaveFlow::SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines,
-                                     SaveHost& host, const std::string& strPath, const std::string& strDate,
-                                     std::string* strSavedPath) {
+// After a failed write the Save As dialog follows at once, as often as the
+// user picks a place that cannot be written; Cancel ends the save.
+SaveOutcome SaveFlow::SaveAsUntilWritten(const DecodeResult& result, const std::vector<std::string>& lines,
+                                         SaveHost& host, const std::string& strDate, bool bWriteFailed,
+                                         std::string* strSavedPath) {
+    for (;;) {
+        const std::optional<std::string> strChosen = host.AskSaveAsPath(m_strCurrentDir);
+        if (!strChosen) return bWriteFailed ? SaveOutcome::Failed : SaveOutcome::Cancelled;
+        if (SaveChosenPath(result, lines, host, *strChosen, strDate, strSavedPath)) return SaveOutcome::Saved;
+        bWriteFailed = true;
+    }
+}
+
+bool SaveFlow::SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                              const std::string& strPath, const std::string& strDate, std::string* strSavedPath) {
     const size_t nSeparator = strPath.find_last_of(kSeparators);
     std::string strDir = m_strCurrentDir;
     std::string strName = strPath;
@@ -71,27 +87,29 @@ SaveOutcome SaveFlow::SaveChosenPath(const DecodeResult& result, const std::vect
     }
     if (strName.empty()) {
         host.ReportWriteFailure(WriteFailureMessage(strPath, "No file name was given."));
-        return SaveOutcome::Failed;
+        return false;
     }
-    m_strCurrentDir = strDir;
-    return WriteAndShow(result, lines, host, strName, strDir, strDate, strSavedPath);
+    return WriteAndShow(result, lines, host, strDir, strName, strDir, strDate, strSavedPath);
 }
 
-SaveOutcome SaveFlow::WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines,
-                                   SaveHost& host, const std::string& strName, const std::string& strLine5Dir,
-                                   const std::string& strDate, std::string* strSavedPath) {
-    const std::string strPath = JoinPath(m_strCurrentDir, strName);
-    const std::optional<std::string> strSideFile = host.ReadFile(JoinPath(m_strCurrentDir, std::string(kSideFileName)));
+// Only a file that was written moves the current directory: a folder that
+// cannot be written never becomes the place of later saves.
+bool SaveFlow::WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                            const std::string& strDir, const std::string& strName, const std::string& strLine5Dir,
+                            const std::string& strDate, std::string* strSavedPath) {
+    const std::string strPath = JoinPath(strDir, strName);
+    const std::optional<std::string> strSideFile = host.ReadFile(JoinPath(strDir, std::string(kSideFileName)));
     const std::string strContent = DecodeFileContent(result, lines, strDate, strLine5Dir, strSideFile);
 
     std::string strError;
     if (!host.WriteFileAtomically(strPath, strContent, strError)) {
         host.ReportWriteFailure(WriteFailureMessage(strPath, strError));
-        return SaveOutcome::Failed;
+        return false;
     }
+    m_strCurrentDir = strDir;
     if (strSavedPath != nullptr) *strSavedPath = strPath;
     ShowFile(host, strName);
-    return SaveOutcome::Saved;
+    return true;
 }
 
 // The companion program, when the directory holds one, is started on the name;

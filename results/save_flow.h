@@ -55,23 +55,31 @@ public:
     // path written. Line 5 of the file names the directory only when this save
     // went through the Save As dialog; a default-named save leaves it empty,
     // also after an earlier Save As moved the current directory.
+    // A write that fails is reported (path and reason) and the Save As dialog
+    // follows at once, until a file is written (Saved) or the dialog is
+    // cancelled (Failed; Cancelled when no write was tried). Only a written
+    // file moves the current directory.
     SaveOutcome Save(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
                      std::string* strSavedPath = nullptr);
 
     // Saves as if the Save As dialog had returned strPath: its directory
     // becomes the current directory and is named in line 5. A path without a
-    // name (ending in a separator) is reported and nothing is written.
+    // name (ending in a separator) is reported and nothing is written. After a
+    // failure the Save As dialog follows as in Save.
     SaveOutcome SaveToPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
                            const std::string& strPath, std::string* strSavedPath = nullptr);
 
     const std::string& CurrentDir() const { return m_strCurrentDir; }
 
 private:
-    SaveOutcome SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
-                               const std::string& strPath, const std::string& strDate, std::string* strSavedPath);
-    SaveOutcome WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
-                             const std::string& strName, const std::string& strLine5Dir, const std::string& strDate,
-                             std::string* strSavedPath);
+    SaveOutcome SaveAsUntilWritten(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                                   const std::string& strDate, bool bWriteFailed, std::string* strSavedPath);
+    // These two return true when the file was written.
+    bool SaveChosenPath(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                        const std::string& strPath, const std::string& strDate, std::string* strSavedPath);
+    bool WriteAndShow(const DecodeResult& result, const std::vector<std::string>& lines, SaveHost& host,
+                      const std::string& strDir, const std::string& strName, const std::string& strLine5Dir,
+                      const std::string& strDate, std::string* strSavedPath);
     void ShowFile(SaveHost& host, const std::string& strName) const;
 
     std::string m_strCurrentDir;

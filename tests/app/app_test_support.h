@@ -3,7 +3,6 @@
 // that a handler opens, picking from a drop-down list and typing as a user
 // does, and a launcher that records what would have been started.
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -46,26 +45,22 @@ void WhenModalIs(std::function<void(T*)> act) {
     timer->start(20);
 }
 
-// While it lives, answers every message box with the next of its answers
-// (OK once they run out) and keeps the title and text of each.
+// While it lives, answers every message box with Enter (its default button)
+// and keeps the title and text of each.
 class MessageBoxAnswerer {
 public:
-    explicit MessageBoxAnswerer(std::vector<QMessageBox::StandardButton> answers = {}) : m_answers(std::move(answers)) {
+    MessageBoxAnswerer() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
-            seen.push_back({box->windowTitle(), box->text()});
-            const size_t nAnswer = seen.size() - 1;
-            QAbstractButton* answer = box->button(nAnswer < m_answers.size() ? m_answers[nAnswer] : QMessageBox::Ok);
-            if (answer) answer->click();
-            else box->reject();
+            seen.push_back(box->windowTitle() + ": " + box->text());
+            QTest::keyClick(box, Qt::Key_Return);
         });
         m_timer.start(20);
     }
-    std::vector<std::pair<QString, QString>> seen;  // title, text
+    QStringList seen;  // "title: text"
 
 private:
-    std::vector<QMessageBox::StandardButton> m_answers;
     QTimer m_timer;
 };
 
@@ -92,26 +87,27 @@ inline bool PickFromList(QComboBox* box, const QString& text) {
 inline void TypeOver(QComboBox* box, const QString& text) {
     box->setFocus(Qt::OtherFocusReason);
     box->lineEdit()->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-    else QTest::keyClicks(box, text);
+    QTest::keyClicks(box, text);
 }
 
-inline QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-}
-
+// Records what would have been started; starting fails while bStarts is false.
 class RecordingLauncher : public DesktopLauncher {
 public:
     RecordingLauncher() { SetLauncher(this); }
     ~RecordingLauncher() override { SetLauncher(nullptr); }
-    void OpenUrl(const QUrl& url) override { urls.push_back(url); }
-    void StartDetached(const QString& strProgram, const QStringList& args, const QString& strWorkingDir) override {
-        programs.push_back(QStringList{strProgram, strWorkingDir} + args);
+    bool OpenUrl(const QUrl& url) override {
+        urls.push_back(url);
+        return bStarts;
     }
+    bool StartDetached(const QString& strProgram, const QStringList& args, const QString& strWorkingDir) override {
+        programs.push_back(QStringList{strProgram, strWorkingDir} + args);
+        return bStarts;
+    }
+    QString FindProgram(const QString& strName) override { return found.contains(strName) ? "/bin/" + strName : ""; }
     std::vector<QUrl> urls;
     std::vector<QStringList> programs;  // program, working directory, arguments
+    QStringList found;                  // the programs on the search path
+    bool bStarts = true;
 };
 
 }  // namespace vexlor::testing

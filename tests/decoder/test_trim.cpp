@@ -17,6 +17,7 @@ TEST(Trim, LineEchoAndThe1967StyleCheck) {
         {"1967", "", "720", "720 = Interior not defined correctly. 720", "720-"},
         {"1967", "", "abc", "ABC = Interior not defined correctly. 0", "ABC-"},
         {"1967", "", " +0760x", " +0760X = Standard Black Bucket Seats.", " +0760X-"},
+        {"1968", "", "-99999999999", "-99999999999 = Interior not defined correctly. -99999999999", "-99999999999"},
         {"1967", "", "", "No trim style was given.", ""},
         {"1970", "", "760", "760 = ", "760"},  // no model year: no table to read
         // 1967: a Standard trim on a Custom-interior style or the other way round, for a known style and code

@@ -60,13 +60,15 @@ TEST(Vin, SerialRangesAndLengths) {
 }
 
 // The body number as atoi reads it, printed with six digits; a 1969 number must have six characters.
-// 18446744073709551617 is 2^64 + 1: a reading that kept growing past the range of int would wrap to 1.
+// A number too long for an int keeps the digits typed (2^64 + 1 would wrap to 1, an int clamp to -2147483648).
 TEST(BodyNumber, SixDigits) {
     const char* const kWrongLength = "Number has to be 6 digits long.";
     for (const auto& [pszYear, pszBody, pszLineEnd, pszPlantBody] : {
              std::tuple{"1968", "123", "000123", "N000123"}, {"1967", "\t\r 42x", "000042", "N000042"},
              {"1970", "abc", "000000", "N000000"}, {"1967", "-5", "-00005", "N-00005"},
-             {"1968", "-18446744073709551617", "-2147483648", "N-2147483648"}, {"1967", "", nullptr, "N______"},
+             {"1968", "-18446744073709551617", "-18446744073709551617", "N-18446744073709551617"},
+             {"1967", " +0099999999999x", "99999999999", "N99999999999"}, {"1968", "- 5", "000000", "N000000"},
+             {"1967", "", nullptr, "N______"},
              {"1969", "012345", "012345", "N012345"}, {"1969", "123", kWrongLength, "N123___"},
              {"1969", "1234567", kWrongLength, "N1234567"}}) {
         const R r = Decode(Tag({{"year", pszYear}, {"plant", "NOR"}, {"body", pszBody}}));

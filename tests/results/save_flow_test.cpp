@@ -15,14 +15,17 @@ using Calls = std::vector<std::string>;
 struct FakeHost : SaveHost {
     std::map<std::string, std::string> files;  // by absolute path
     bool bMayRun = true, bReplace = true;       // whether the files may run as programs; the replace answer
-    std::optional<std::string> strSaveAs;
+    Calls saveAs;                               // the Save As answers in turn; then Cancel
     std::string strFailing, strToday = "07-04-2005";  // the path whose write fails; the date
     Calls calls;
 
     bool FileExists(const std::string& s) override { return calls.push_back("exists " + s), files.count(s); }
     bool AskReplace(const std::string& s) override { return calls.push_back("ask " + s), bReplace; }
     std::optional<std::string> AskSaveAsPath(const std::string& s) override {
-        return calls.push_back("save as in " + s), strToday = "07-05-2005", strSaveAs;  // open past midnight
+        calls.push_back("save as in " + s), strToday = "07-05-2005";  // open past midnight
+        if (saveAs.empty()) return std::nullopt;
+        const std::string strAnswer = saveAs.front();
+        return saveAs.erase(saveAs.begin()), strAnswer;
     }
     std::optional<std::string> ReadFile(const std::string& s) override {
         return files.count(s) ? std::optional(files[s]) : std::nullopt;
@@ -63,10 +66,12 @@ TEST(SaveFlow, Scenarios) {
         {true, true, {kName}, {}, "", Saved, {kExists, kAsk, kWrite, kView}},
         {true, false, {kName}, {}, "", Cancelled, {kExists, kAsk, "save as in /cars/"}},
         {false, true, {}, {}, "", Cancelled, {"save as in /cars/"}},
+        // a failed write is reported and the Save As dialog follows; cancelled, nothing more is written
         {false, true, {}, "/o/", "", Failed,
-         {"save as in /cars/", "report The file /o/ could not be saved: No file name was given."}},
+         {"save as in /cars/", "report The file /o/ could not be saved: No file name was given.",
+          "save as in /cars/"}},
         {true, true, {kName, kProgram}, {}, kName, Failed,
-         {kExists, kAsk, kWrite, "report The file " + kName + " could not be saved: disk full"}},
+         {kExists, kAsk, kWrite, "report The file " + kName + " could not be saved: disk full", "save as in /cars/"}},
         // the companion program, where the file was saved: the Windows name first, only a program that may run
         {false, true, {kProgram, "/o/VURUverizi"}, "/o/my tag.any", "", Saved,
          {"save as in /cars/", "write /o/my tag.any", "start /o/VURUverizi /my tag.any"}},
@@ -77,13 +82,29 @@ TEST(SaveFlow, Scenarios) {
         FakeHost host;
         for (const std::string& strPath : existing) host.files[strPath] = "old";
         host.bMayRun = !host.files.count("");
-        std::tie(host.bReplace, host.strSaveAs, host.strFailing) = std::tie(bReplace, strSaveAs, strFailing);
+        std::tie(host.bReplace, host.strFailing) = std::tie(bReplace, strFailing);
+        if (strSaveAs) host.saveAs = {*strSaveAs};
         SaveFlow flow("/cars/");  // a trailing separator is not doubled
         std::string strSaved;
         EXPECT_EQ(flow.Save(Decoded(bNamed), {"line"}, host, &strSaved), outcome) << calls.back();
         EXPECT_EQ(host.calls, calls);
         if (outcome == Saved) ExpectFile(host.files.at(strSaved), strSaveAs ? "/o" : "");
+        EXPECT_EQ(flow.CurrentDir(), outcome == Saved && strSaveAs ? "/o" : "/cars/");  // only a written file moves it
     }
+}
+
+// After a failed write the Save As dialog comes back until a file is written there.
+TEST(SaveFlow, FailedWriteOffersSaveAsUntilWritten) {
+    FakeHost host;
+    host.strFailing = "/ro/t";
+    host.saveAs = {"/ro/t", "/ro/t", "/home/t"};
+    SaveFlow flow("/cars");
+    std::string strSaved;
+    EXPECT_EQ(flow.Save(Decoded(false), {"line"}, host, &strSaved), SaveOutcome::Saved);
+    const std::string kReport = "report The file /ro/t could not be saved: disk full";
+    EXPECT_EQ(host.calls, (Calls{"save as in /cars", "write /ro/t", kReport, "save as in /cars", "write /ro/t", kReport,
+                                 "save as in /cars", "write /home/t", "view /home/t"}));
+    EXPECT_EQ(strSaved + " " + flow.CurrentDir(), "/home/t /home");
 }
 
 // A chosen path is split at its last separator (a relative one is read from the current directory), and the
@@ -94,7 +115,7 @@ TEST(SaveFlow, SaveAsMovesTheCurrentDirectory) {
              {"C:\\Cars\\t", "C:\\Cars\\t", "C:\\Cars"}, {"C:/Cars\\old/t", "C:/Cars\\old/t", "C:/Cars\\old"},
              {"/t", "/t", "/"}, {"sub/t", "/cars/sub/t", "/cars/sub"}, {"t", "/cars/t", "/cars"}}) {
         FakeHost host;
-        host.strSaveAs = pszChosen;
+        host.saveAs = {pszChosen};
         SaveFlow flow("/cars");
         EXPECT_EQ(flow.Save(Decoded(false), {"line"}, host), SaveOutcome::Saved);
         EXPECT_EQ(flow.CurrentDir() + " " + std::to_string(host.files.count(pszWritten)), std::string(pszDir) + " 1");
