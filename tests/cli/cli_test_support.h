@@ -1,74 +1,70 @@
 #pragma once
-// Helpers for the command-line tests: running RunCli in-process, running the
-// built vexlor-decode in a directory, temporary directories, and the sample
-// tag's list lines.
+// Helpers for the command-line tests: RunCli in-process, the built
+// vexlor-decode in a directory, temporary directories and whole files.
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/run_cli.h"
+
 namespace vexlor::test {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
 
 struct CliRun {
     int nStatus = -1;
-    std::string strOut;
-    std::string strErr;
+    std::string strOut, strErr;
+    bool operator==(const CliRun&) const = default;
+    friend void PrintTo(const CliRun& run, std::ostream* os) { *os << run.nStatus << " " << run.strOut << run.strErr; }
 };
 
-// A program start that --open asked for.
-struct StartedProgram {
-    std::string strProgram;
-    std::vector<std::string> args;
-    std::string strWorkingDir;
-    bool operator==(const StartedProgram&) const = default;
-};
+// RunCli on args with strIn as standard input. Programs are not started: each
+// start is noted in pStarts as program, first argument and working directory,
+// and bStarted is what it reports.
+inline CliRun RunInProcess(const Args& args, const std::string& strIn = {}, std::vector<Args>* pStarts = nullptr,
+                           bool bStarted = true) {
+    std::istringstream in(strIn);
+    std::ostringstream out, err;
+    CliEnvironment environment;
+    environment.starter = [&](const std::string& strProgram, const Args& startArgs, const std::string& strDir) {
+        if (pStarts) pStarts->push_back({strProgram, startArgs.at(0), strDir});
+        return bStarted;
+    };
+    const int nStatus = RunCli(args, in, out, err, environment);
+    return {nStatus, out.str(), err.str()};
+}
 
-// RunCli on args with strIn as standard input; programs are never started,
-// only noted in pStarted when it is given.
-CliRun RunInProcess(const std::vector<std::string>& args, const std::string& strIn = {},
-                    std::vector<StartedProgram>* pStarted = nullptr);
+inline std::string ReadFileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
 
-// The built vexlor-decode in strDir, standard input from strInFile (or /dev/null).
-CliRun RunBinary(const std::vector<std::string>& args, const std::filesystem::path& strDir,
-                 const std::string& strInFile = "/dev/null");
-
-// A fresh empty directory, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& strContent);
-
-// Splits at '\n'; a final empty piece after the last '\n' is dropped.
-std::vector<std::string> SplitLines(const std::string& strText);
-// Each line followed by strEnd.
-std::string JoinLines(const std::vector<std::string>& lines, const std::string& strEnd);
-
-// The decode of the sample 1967 tag: no VIN, body 65727, date 01A, style
-// 67-12437, plant NOR with interior paint D, trim 741-Z, paint R-R, options W, E, L.
-inline const std::vector<std::string> kSampleLines = {
-    "Decode for body number: 065727",
-    " ",
-    "01A = Built the First week of January.",
-    "67-12437 = Standard Interior Coupe.",
-    "NOR = Built in Norwood Ohio.",
-    "741 = Standard Red Bucket Seats.",
-    "Z = (A50) Strato Bucket Seats (without headrests).",
-    "R-R = Car Color is Bolero Red",
-    "D = Interior paint is Red",
-    "Options:",
-    "1W = (A02) Tinted W/S only",
-    "2E = (C60) Air Conditioner",
-    "3L = (Z22) Rally Sport Package",
-};
+// The built vexlor-decode run in dir with standard input from strInFile; its output goes to files there.
+inline CliRun RunBinary(const Args& args, const fs::path& dir, const std::string& strInFile) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::vector<char*> argv{const_cast<char*>(VEXLOR_DECODE_PATH)};
+        for (const std::string& strArg : args) argv.push_back(const_cast<char*>(strArg.c_str()));
+        argv.push_back(nullptr);
+        if (chdir(dir.c_str()) == 0 && std::freopen(strInFile.c_str(), "r", stdin) &&
+            std::freopen("out.txt", "w", stdout) && std::freopen("err.txt", "w", stderr)) {
+            execv(argv[0], argv.data());
+        }
+        _exit(127);
+    }
+    int nWait = 0;
+    waitpid(pid, &nWait, 0);
+    return {WIFEXITED(nWait) ? WEXITSTATUS(nWait) : -1, ReadFileBytes(dir / "out.txt"), ReadFileBytes(dir / "err.txt")};
+}
 
 }  // namespace vexlor::test

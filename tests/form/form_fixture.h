@@ -1,96 +1,94 @@
 #pragma once
-// The tag form on in-memory controls built from its template and started as
-// the window starts it; the style box's focus notification builds its list.
+// The tag form's logic on in-memory controls, started from the template as
+// the window starts: each control a record of text, list (in the order its
+// entries were added), visibility, enabled state and selection.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <functional>
+#include <map>
+#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "form/control_ids.h"
 #include "form/control_table.h"
-#include "form/fake_form_controls.h"
+#include "form/data_fields.h"
 #include "form/tag_form.h"
 
 namespace vexlor::testing {
 
 using Codes = std::vector<std::string>;
+using Message = std::pair<std::string, std::string>;
 
-// The eighteen data fields, every one but the year box.
-inline const std::vector<int> kDataIds{1022, 1023, 1001, 1000, 1002, 1003, 1004, 1005, 1011,
-                                       1006, 1014, 1015, 1016, 1017, 1018, 1019, 1007, 1008};
+struct FakeFormControls : FormControls {
+    struct Control {
+        std::string strText;
+        Codes list;
+        bool bShown = true, bEnabled = true;
+        int nCurSel = -1;
+        bool operator==(const Control&) const = default;
+    };
+    std::map<int, Control> all;        // by control id
+    std::vector<Message> messages;     // text and caption of each message box shown
+    std::vector<int> focusMoves;       // each control given the focus
+    std::function<void(int)> onFocus;  // the window's focus notification, if a test needs one
 
-// What each layout hides (2 is the never-shown Exit).
-inline const std::set<int> kHidden67{2, 1007, 1008, 1045, 1046, 1047, 1048};
-inline const std::set<int> kHidden68{2, 1007, 1008, 1046, 1047, 1048, 1015, 1016, 1017,
-                                     1018, 1019, 1039, 1040, 1041, 1042, 1044, 1011, 1049};
-inline const std::set<int> kHidden69{2, 1000, 1001, 1045, 1015, 1016, 1017, 1018, 1019,
-                                     1039, 1040, 1041, 1042, 1044, 1011, 1049};
-
-class FormTest : public ::testing::Test {
-protected:
-    FormTest() : controls(TagFormTemplate()) {
-        form.InitForm();
-        controls.OnFocus([this](int nId) {
-            if (nId == ctl::Style) form.FillStyleList();
-        });
-    }
-
-    void SetYear(std::string_view strYear) { controls.SetText(ctl::Year, strYear); }
-    void SetList(int nId, const Codes& entries) {
-        controls.ResetList(nId);
-        for (const std::string& entry : entries) controls.AddString(nId, entry);
-    }
-    // The user picks strEntry from box nId (added to its list when missing).
-    void Pick(int nId, const std::string& strEntry) {
-        const Codes list = controls.GetList(nId);
-        if (std::find(list.begin(), list.end(), strEntry) == list.end()) controls.AddString(nId, strEntry);
-        ASSERT_GE(controls.Select(nId, strEntry), 0);
-    }
-    void PickYear(const std::string& strYear) {
-        form.OnYearSelChange(controls.Select(ctl::Year, strYear));
-        controls.SetText(ctl::Year, strYear);
-    }
-    // The user's typing leaves strYear in the box.
-    void TypeYear(const std::string& strYear) {
-        controls.SetText(ctl::Year, strYear);
-        form.OnYearEditChange();
-    }
-    void FillDataFields(const std::string& strText = "X") {
-        for (int nId : kDataIds) controls.SetText(nId, strText);
-    }
-    void ExpectDataFieldsEmpty() const {
-        for (int nId : kDataIds) EXPECT_EQ(controls.GetText(nId), "") << nId;
-    }
-    std::set<int> HiddenIds() const {
-        std::set<int> hidden;
-        for (const ControlSpec& spec : TagFormTemplate().controls) {
-            if (spec.nId >= 0 && !controls.IsShown(spec.nId)) hidden.insert(spec.nId);
-        }
-        return hidden;
-    }
-    // Every shown field is enabled and every hidden one disabled; the rivets never are.
-    void ExpectEnabledAsShown() const {
-        for (const ControlSpec& spec : TagFormTemplate().controls) {
-            if (spec.nId < 0 || spec.nId == 2) continue;
-            const bool bRivet = spec.nId == 1012 || spec.nId == 1013;
-            EXPECT_EQ(controls.IsEnabled(spec.nId), controls.IsShown(spec.nId) && !bRivet) << spec.nId;
+    // The window's controls as the template builds them: combo boxes start empty but for their lists.
+    FakeFormControls() {
+        for (const ControlSpec& s : TagFormTemplate().controls) {
+            if (s.nId == ctl::None) continue;
+            all[s.nId] = {s.kind == ControlKind::ComboBox ? "" : std::string(s.strText),
+                          Codes(s.initialList.begin(), s.initialList.end()), !(s.nFlags & kHidden),
+                          !(s.nFlags & kDisabled)};
         }
     }
-    // Everything the window shows: text, list, visibility, enabled state, selection.
-    using ControlState = std::tuple<std::string, Codes, bool, bool, int>;
-    std::vector<ControlState> Snapshot() const {
-        std::vector<ControlState> state;
-        for (const ControlSpec& spec : TagFormTemplate().controls) {
-            if (spec.nId < 0) continue;
-            state.emplace_back(controls.GetText(spec.nId), controls.GetList(spec.nId), controls.IsShown(spec.nId),
-                               controls.IsEnabled(spec.nId), controls.GetCurSel(spec.nId));
-        }
-        return state;
+    std::string GetText(int nId) const override { return all.at(nId).strText; }
+    void SetText(int nId, std::string_view strText) override { all.at(nId).strText = strText; }
+    void SetShown(int nId, bool bShown) override { all.at(nId).bShown = bShown; }
+    bool IsShown(int nId) const override { return all.at(nId).bShown; }
+    void SetEnabled(int nId, bool bEnabled) override { all.at(nId).bEnabled = bEnabled; }
+    bool IsEnabled(int nId) const override { return all.at(nId).bEnabled; }
+    void ResetList(int nId) override { all.at(nId).list.clear(); }
+    void AddString(int nId, std::string_view strEntry) override { all.at(nId).list.emplace_back(strEntry); }
+    Codes GetList(int nId) const override { return all.at(nId).list; }
+    int GetCurSel(int nId) const override { return all.at(nId).nCurSel; }
+    void SetFocus(int nId) override {
+        focusMoves.push_back(nId);
+        if (onFocus) onFocus(nId);
     }
+    void MessageBox(std::string_view strText, std::string_view strCaption) override {
+        messages.emplace_back(strText, strCaption);
+    }
+    // A box written "text[entry,entry*] off": its text, its list when it has one with "*" after the selected
+    // entry ("]*" for a selection past the end), and " off" when disabled.
+    void SetBox(int nId, std::string strState) {
+        Control& c = all.at(nId);
+        c.bEnabled = !strState.ends_with(" off");
+        strState.resize(strState.size() - (c.bEnabled ? 0 : 4));
+        const size_t nOpen = std::min(strState.find('['), strState.size());
+        c.strText = strState.substr(0, nOpen);
+        c.list.clear();
+        c.nCurSel = -1;
+        const size_t nClose = strState.rfind(']');
+        std::istringstream entries(nClose == std::string::npos ? "" : strState.substr(nOpen + 1, nClose - nOpen - 1));
+        for (std::string strEntry; std::getline(entries, strEntry, ',');) {
+            if (strEntry.ends_with('*')) strEntry.pop_back(), c.nCurSel = static_cast<int>(c.list.size());
+            c.list.push_back(strEntry);
+        }
+        if (strState.ends_with("]*")) c.nCurSel = static_cast<int>(c.list.size());
+    }
+    std::string Box(int nId) const {
+        const Control& c = all.at(nId);
+        std::string strList;
+        for (const std::string& entry : c.list) strList += (strList.empty() ? "[" : ",") + entry;
+        return c.strText + strList + (c.list.empty() ? "" : "]") + (c.bEnabled ? "" : " off");
+    }
+};
+
+// The form as the window opens it.
+struct FormTest : ::testing::Test {
+    FormTest() { form.InitForm(); }
 
     FakeFormControls controls;
     TagForm form{controls};
