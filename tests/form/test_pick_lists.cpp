@@ -103,15 +103,20 @@ TEST_F(FormTest, YearBoundListsHoldTheYearsCodesOnce) {
     }
 }
 
-// One request per cause (1 top paint, 2-4 trims of 1967-1969, 5 seat), never reset, also while the focus moves on.
+// One request per cause (1 top paint, 2-4 trims of 1967-1969, 5 seat), also while the focus moves on, until
+// the style box is found filled or the form is cleared: tabbing through never sends the user back again and again.
 TEST_F(FormTest, EmptyStyleIsAskedForOncePerCauseAndTakesTheFocus) {
-    const Handler trim = &T::FillTrimList, top = &T::FillTopPaintList, seat = &T::FillSeatList;
-    const struct { const char* szYear; Handler fill; int nCause; bool bAsks; } steps[] = {
-        {"1967", trim, 2, true}, {"1967", trim, 2, false}, {"1970", top, 1, true}, {"68", trim, 3, true},
-        {"1969", trim, 4, true}, {"1970", seat, 5, true},  {"1967", seat, 5, false}};  // never reset
+    const Handler trim = &T::FillTrimList, top = &T::FillTopPaintList, seat = &T::FillSeatList, clear = &T::OnClearAll;
+    const struct { const char* szYear; const char* szStyle; Handler fill; int nCause; bool bAsks; } steps[] = {
+        {"1967", "", trim, 2, true},  {"1967", "", trim, 2, false},  {"1970", "", top, 1, true},
+        {"68", "", trim, 3, true},    {"1969", "", trim, 4, true},   {"1970", "", seat, 5, true},
+        {"1967", "", seat, 5, false}, {"1967", "", trim, 5, false},  {"1967", "67-12437", seat, 5, false},
+        {"1967", "", seat, 5, true},  {"1967", "", trim, 2, true},   {"1967", "", clear, 2, false},
+        {"1967", "", trim, 2, true},  {"1967", "", top, 1, true},    {"1967", "", top, 1, false}};
     size_t nMessages = 0;
     for (const auto& s : steps) {
         controls.SetBox(ctl::Year, s.szYear);
+        controls.SetBox(ctl::Style, s.szStyle);
         controls.focusMoves.clear();
         (form.*s.fill)();
         nMessages += s.bAsks;
@@ -119,6 +124,7 @@ TEST_F(FormTest, EmptyStyleIsAskedForOncePerCauseAndTakesTheFocus) {
         EXPECT_EQ(controls.messages, std::vector<Message>(nMessages, kStyleRequest));
         EXPECT_EQ(controls.focusMoves, s.bAsks ? std::vector{ctl::Style} : std::vector<int>{});
     }
+    form.OnClearAll();
     controls.onFocus = [this](int) { form.FillTrimList(); };  // the style box passes the focus on at once
     form.FillTrimList();  // 1967
     EXPECT_EQ(controls.messages.size(), nMessages + 1);
