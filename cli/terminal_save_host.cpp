@@ -20,10 +20,8 @@ bool TerminalSaveHost::AskReplace(const std::string&) {
     return m_bForce;
 }
 
-std::optional<std::string> TerminalSaveHost::AskSaveAsPath(const std::string&) {
-    m_bSaveAsWanted = true;
-    return std::nullopt;
-}
+// A terminal has no Save As dialog: a save that needs one is cancelled.
+std::optional<std::string> TerminalSaveHost::AskSaveAsPath(const std::string&) { return std::nullopt; }
 
 std::optional<std::string> TerminalSaveHost::ReadFile(const std::string& strPath) { return ReadWholeFile(strPath); }
 

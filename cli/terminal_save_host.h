@@ -31,10 +31,8 @@ public:
     void OpenInViewer(const std::string& strPath) override;
     std::string Today() override;
 
-    // What happened on the way: a replace question was declined, the Save As
-    // dialog would have opened.
+    // A replace question was declined on the way.
     bool ReplaceDeclined() const { return m_bReplaceDeclined; }
-    bool SaveAsWanted() const { return m_bSaveAsWanted; }
 
 private:
     void Start(const std::string& strProgram, const std::vector<std::string>& args, const std::string& strWorkingDir);
@@ -44,7 +42,6 @@ private:
     bool m_bOpen;
     ProgramStarter m_starter;
     bool m_bReplaceDeclined = false;
-    bool m_bSaveAsWanted = false;
 };
 
 }  // namespace vexlor

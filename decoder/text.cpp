@@ -9,6 +9,19 @@ namespace {
 // isspace() in the C locale: blank, \t, \n, \v, \f, \r.
 bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Where atoi() reads its first digit: after the C-locale blanks and one sign.
+struct NumberStart {
+    size_t nFirstDigit;
+    bool bNegative;
+};
+
+NumberStart FindNumberStart(std::string_view strText) {
+    size_t i = 0;
+    while (i < strText.size() && IsCSpace(strText[i])) ++i;
+    const bool bSign = i < strText.size() && (strText[i] == '+' || strText[i] == '-');
+    return {bSign ? i + 1 : i, bSign && strText[i] == '-'};
+}
+
 }  // namespace
 
 std::string ToUpperAscii(std::string_view strText) {
@@ -20,13 +33,7 @@ std::string ToUpperAscii(std::string_view strText) {
 }
 
 int AtoiLike(std::string_view strText) {
-    size_t i = 0;
-    while (i < strText.size() && IsCSpace(strText[i])) ++i;
-    bool bNegative = false;
-    if (i < strText.size() && (strText[i] == '+' || strText[i] == '-')) {
-        bNegative = strText[i] == '-';
-        ++i;
-    }
+    auto [i, bNegative] = FindNumberStart(strText);
     long long nValue = 0;
     for (; i < strText.size() && strText[i] >= '0' && strText[i] <= '9'; ++i) {
         nValue = nValue * 10 + (strText[i] - '0');
@@ -39,13 +46,7 @@ int AtoiLike(std::string_view strText) {
 }
 
 std::string LeadingNumberText(std::string_view strText) {
-    size_t i = 0;
-    while (i < strText.size() && IsCSpace(strText[i])) ++i;
-    bool bNegative = false;
-    if (i < strText.size() && (strText[i] == '+' || strText[i] == '-')) {
-        bNegative = strText[i] == '-';
-        ++i;
-    }
+    auto [i, bNegative] = FindNumberStart(strText);
     while (i < strText.size() && strText[i] == '0') ++i;
     const size_t nFirst = i;
     while (i < strText.size() && strText[i] >= '0' && strText[i] <= '9') ++i;
@@ -68,7 +69,5 @@ std::string Format06d(std::string_view strNumber) {
     strOut += strNumber;
     return strOut;
 }
-
-std::string Format06d(int nValue) { return Format06d(std::to_string(nValue)); }
 
 }  // namespace vexlor

@@ -39,7 +39,5 @@ std::string LeadingNumberText(std::string_view strText);
 // printf("%06d") on a number written as LeadingNumberText writes it: zeros
 // after the sign up to six characters; a longer number is not cut.
 std::string Format06d(std::string_view strNumber);
-// printf("%06d", nValue).
-std::string Format06d(int nValue);
 
 }  // namespace vexlor
