@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "decoder/decode.h"
-#include "fuzz/fuzz_check.h"
-#include "fuzz/fuzz_tag_input.h"
+#include "fuzz_check.h"
+#include "fuzz_tag_input.h"
 #include "registry/car_key.h"
 #include "registry/decode_file_reader.h"
 #include "registry/stored_text.h"
