@@ -43,6 +43,8 @@ TEST(BuildDate, Autumn1969Evidence) {
         autumn("UnknownCode", Tag({{"year", "1969"}, {"date69", "09C"}, {"plant", "NOR"}, {"code69", "Q12"}}), "809C"),
         autumn("RefusedCode", Tag({{"year", "1969"}, {"date69", "12A"}, {"plant", "NOR"}, {"code69", "X33"},
                                    {"style", "69-12467"}}), "912A"),
+        autumn("Z10Without50Paint", Tag({{"year", "1969"}, {"date69", "12A"}, {"plant", "NOR"}, {"code69", "Z10"}}),
+               "912A"),
         autumn("SerialWithoutVin", Tag({{"year", "1969"}, {"date69", "09C"}, {"plant", "NOR"}, {"serial", "600001"}}),
                "809C"),
         autumn("Serial6", Tag({{"year", "1969"}, {"date69", "08A"}, {"plant", "NOR"}, {"vin", "124379N"},

@@ -20,6 +20,7 @@ TEST(Paint, RulesOfEachYear) {
         {"67", "67-12667", "D", "4", "", "D-4",
          "D-4 = Lower Color is Nantucket Blue and the Convertible Top Color is Med. Blue."},
         {"67", "67-12437", "D", "4", "", " - ", "There is a Paint code problem.  (D-4)"},
+        {"67", "67-12467", "D", "1", "", "D-1", "D-1 = Lower Color is Nantucket Blue and the Convertible Top Color is White."},
         {"67", "67-12437", "Z", "1", "", "Z-1", "Z-1 = Lower Color is   and the Vinyl Top Color is White."},
         {"67", "", "DX", " _2Y", "", "D-2", "D-2 = Lower Color is Nantucket Blue and the Vinyl Top Color is Black."},
         {"67", "67-12437", "@", "@", "", " - ", "There is a Paint code problem.  (@-@)"},

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "decoder/decode.h"
+#include "form/accessible_texts.h"
 #include "form_fixture.h"
 
 namespace vexlor::testing {
@@ -19,7 +20,16 @@ TEST(ControlTables, Invariants) {
     for (auto window : {TagFormTemplate, AboutTemplate, WebSitesTemplate, ResultsTemplate, HelpDecodingTemplate}) {
         const DialogTemplate& dialog = window();
         std::set<int> ids;
+        std::set<char> mnemonics;  // no two controls of a window share one
         for (const ControlSpec& c : dialog.controls) {
+            const std::string strMarked = MnemonicText(dialog, c);
+            if (const size_t n = strMarked.find('&'); n != std::string::npos) {
+                EXPECT_TRUE(mnemonics.insert(static_cast<char>(std::toupper(strMarked.at(n + 1)))).second);
+            }
+            // Every box a screen reader reaches is named for what it holds; a label names the field beside it.
+            const bool bBox = c.kind == ControlKind::ComboBox || c.kind == ControlKind::EditBox;
+            EXPECT_TRUE(!bBox || !AccessibleName(dialog, c).empty());
+            EXPECT_TRUE(BuddyOf(dialog, c) == ctl::None || FindControl(dialog, BuddyOf(dialog, c)));
             SCOPED_TRACE(std::to_string(dialog.nId) + "/" + std::to_string(c.nId) + " " + std::string(c.strText));
             EXPECT_TRUE(c.nId == ctl::None || ids.insert(c.nId).second);
             // A combo's height includes its dropped list, which may reach beyond the window.
@@ -36,6 +46,15 @@ TEST(ControlTables, Invariants) {
         }
     }
     EXPECT_EQ(withToolTip, dataFields);  // on the tag form's data fields only
+    const ControlSpec kYearLabel = *std::ranges::find(TagFormTemplate().controls, "Year to decode:", &ControlSpec::strText);
+    ControlSpec button = *FindControl(TagFormTemplate(), ctl::Decode);
+    EXPECT_EQ(MnemonicText(TagFormTemplate(), button) + " " + MnemonicText(TagFormTemplate(), kYearLabel),
+              "&Decode &Year to decode:");
+    EXPECT_EQ(BuddyOf(TagFormTemplate(), kYearLabel), ctl::Year);
+    button.strText = "R&D";  // a "&" of the text itself is doubled
+    EXPECT_EQ(MnemonicText(TagFormTemplate(), button), "R&&&D");
+    button.strText = kYearLabel.strText;  // only a fixed label names a field
+    EXPECT_EQ(BuddyOf(TagFormTemplate(), button), ctl::None);
     // The build weeks of 1969 add the late-April week "04L" to those of 1967 and 1968, after "04E".
     const std::span<const std::string_view> dates = FindControl(TagFormTemplate(), ctl::BuildDate)->initialList;
     std::vector<std::string_view> weeks(dates.begin(), dates.end());

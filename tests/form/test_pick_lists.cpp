@@ -125,6 +125,8 @@ TEST_F(FormTest, EmptyStyleIsAskedForOncePerCauseAndTakesTheFocus) {
         EXPECT_EQ(controls.focusMoves, s.bAsks ? std::vector{ctl::Style} : std::vector<int>{});
     }
     form.OnClearAll();
+    form.RequireStyle(0), form.RequireStyle(32);  // no such cause: nothing asked
+    EXPECT_EQ(controls.messages.size(), nMessages);
     controls.onFocus = [this](int) { form.FillTrimList(); };  // the style box passes the focus on at once
     form.FillTrimList();  // 1967
     EXPECT_EQ(controls.messages.size(), nMessages + 1);

@@ -90,6 +90,11 @@ TEST(DecodeFileDate, SourceDateEpochElseTheLocalDate) {
         psz ? ::setenv("SOURCE_DATE_EPOCH", psz, 1) : ::unsetenv("SOURCE_DATE_EPOCH");
         EXPECT_EQ(DecodeFileDate(1120435199), pszDate) << (psz ? psz : "unset");
     }
+    ::setenv("SOURCE_DATE_EPOCH", "9223372036854775807", 1);  // the largest time there is, and one more
+    EXPECT_EQ(SourceDateEpoch(), std::optional<std::time_t>(9223372036854775807));
+    ::setenv("SOURCE_DATE_EPOCH", "9223372036854775808", 1);
+    EXPECT_EQ(SourceDateEpoch(), std::nullopt);
+    ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
 TEST(DefaultName, VinKeyElseYearAndBodyNumberElseNone) {
