@@ -15,7 +15,7 @@
 #include "fuzz_check.h"
 #include "fuzz_tag_input.h"
 #include "registry/car_key.h"
-#include "registry/decode_file_reader.h"
+#include "results/decode_file_reader.h"
 #include "registry/stored_text.h"
 #include "registry/terminal_text.h"
 #include "results/decode_file.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "registry/code_fields.h"
+#include "results/code_fields.h"
 
 namespace vexlor {
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "registry/car_key.h"
-#include "registry/code_fields.h"
-#include "registry/decode_file_reader.h"
+#include "results/code_fields.h"
+#include "results/decode_file_reader.h"
 #include "registry/file_source.h"
 #include "registry/sha256.h"
 #include "registry/stored_text.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "registry/decode_file_reader.h"
+#include "results/decode_file_reader.h"
 #include "registry/sqlite_database.h"
 
 namespace vexlor {

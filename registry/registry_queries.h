@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "registry/code_fields.h"
+#include "results/code_fields.h"
 #include "registry/sqlite_database.h"
 
 namespace vexlor {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "decoder/decode.h"
-#include "registry/decode_file_reader.h"
+#include "results/decode_file_reader.h"
 #include "registry/sha256.h"
 #include "registry_test_support.h"
 #include "results/result_lines.h"

@@ -1,5 +1,5 @@
-// The reader of decode files: the inverse of the writer in results/.
-#include "registry/decode_file_reader.h"
+// The reader of decode files: the inverse of the writer beside it.
+#include "results/decode_file_reader.h"
 
 #include <vector>
 
