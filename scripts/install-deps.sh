@@ -12,6 +12,7 @@ packages=(
   xvfb xauth jq
   scdoc librsvg2-bin
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
+  libxml2-utils shared-mime-info libglib2.0-bin
 )
 if [[ ${1:-} == --runtime-only ]]; then
   packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libsimdjson-dev libsqlite3-dev qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
