@@ -2,8 +2,8 @@
 # feature on: fortified library calls, stack protector, format checks, and a
 # read-only relocation table bound at start-up (relro, bindnow). The build
 # type keeps its own optimisation and debug flags. The file prefix map that
-# dpkg-buildflags adds is kept: it takes the source folder out of the
-# binaries. Fortifying needs optimisation, so a Debug build goes without it,
+# dpkg-buildflags adds is kept and one for the build folder added: the
+# binaries then hold neither folder, and builds in two places are the same. Fortifying needs optimisation, so a Debug build goes without it,
 # as do the sanitizer and fuzz builds, which bring their own checks.
 set(hardening_default ON)
 if(VEXLOR_SANITIZE OR VEXLOR_FUZZ OR CMAKE_BUILD_TYPE STREQUAL "Debug")
@@ -28,6 +28,8 @@ if(VEXLOR_HARDENING)
     message(STATUS "Hardening ${kind}: ${flags}")
     if(kind STREQUAL "LDFLAGS")
       add_link_options(${flags})
+    elseif(kind STREQUAL "CXXFLAGS")
+      add_compile_options(${flags} -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
     else()
       add_compile_options(${flags})
     endif()
