@@ -122,11 +122,16 @@ TagFields FieldsOf(const DecodeResult& echo, const Reading& reading) {
         fields.strTrim = std::string(strTrim);
     }
 
-    // The pair "lower-top"; the lower code may itself be "-" (special paint).
+    // "lower- " without a top (the lower code as typed; " - " for none), else the pair
+    // "lower-top", whose lower code may itself be "-" (special paint).
     const std::string_view strPaint = echo.m_strPaintCode;
-    const size_t nDash = strPaint.find('-', 1);
-    fields.strLowerPaint = std::string(Trimmed(strPaint.substr(0, nDash)));
-    if (nDash != std::string_view::npos) fields.strTopPaint = std::string(Trimmed(strPaint.substr(nDash + 1)));
+    if (strPaint.ends_with("- ")) {
+        fields.strLowerPaint = std::string(Trimmed(strPaint.substr(0, strPaint.size() - 2)));
+    } else {
+        const size_t nDash = strPaint.find('-', 1);
+        fields.strLowerPaint = std::string(Trimmed(strPaint.substr(0, nDash)));
+        if (nDash != std::string_view::npos) fields.strTopPaint = std::string(Trimmed(strPaint.substr(nDash + 1)));
+    }
 
     // The calendar-year digit and the date as typed; "____" when none was.
     const std::string_view strDate = echo.m_strDateCode;

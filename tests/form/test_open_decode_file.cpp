@@ -55,6 +55,7 @@ struct TagGenerator {
             const bool bConvertible = FindBodyStyle(f.strStyle).value_or(BodyStyle{}).bConvertible;
             if (!OneIn(4)) f.strTopPaint = Pick(TopPaintCodes(nYear, bConvertible, f.strLowerPaint));
         }
+        if (OneIn(20)) f.strLowerPaint = "5-0", f.strTopPaint.clear();  // kept as typed while the top is missing
         std::string strDate;
         if (!OneIn(4)) strDate = Digits(2).replace(0, 1, Below(2) ? "0" : "1") + static_cast<char>('A' + Below(5));
         (nYear == 9 ? f.strBuildDate69 : f.strBuildDate) = strDate;
