@@ -47,6 +47,11 @@ TEST(OpenDecodeFile, GivesTheTagOrWhyNot) {
     }
     const TagFields fields = OpenDecodeFile((dir / "1969.txt").string()).fields.value_or(TagFields{});
     EXPECT_EQ(fields.strYear + " " + fields.strPlant + " " + fields.strCode69, "1969 VN 12A");
+    // Records no decode writes (a VIN prefix neither typed nor worked out) still give what they hold.
+    DecodeFileRecords foreign;
+    foreign.codes = {"1X", "8N______", "____", "", "68-12437", "N000123", "712", "C-C", ""};
+    const TagFields fromForeign = TagFromRecords(foreign).value_or(TagFields{});
+    EXPECT_EQ(fromForeign.strYear + "|" + fromForeign.strVinPrefix + "|" + fromForeign.strLowerPaint, "1968||C");
     EXPECT_EQ(OpenFailureMessage("a b.txt", "it is a folder"), "The file a b.txt could not be opened: it is a folder.");
     fs::remove_all(dir);
 }
