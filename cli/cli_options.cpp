@@ -115,7 +115,8 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
         return ParseOutcome{std::move(options), {}};
     }
     if (options.strReadPath && (bSample || !overrides.empty())) {
-        return Fail("vexlor-decode: --read takes the whole tag from the file; give no field option or --sample with it");
+        return Fail(
+            "vexlor-decode: --read takes the whole tag from the file; give no field option or --sample with it");
     }
     if (options.strSavePath && options.bSaveDefault) {
         return Fail("vexlor-decode: give either --save PATH or --save-default, not both");
