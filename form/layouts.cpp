@@ -1,10 +1,9 @@
 // The tag form's start state, its three year layouts, Clear All, the sample
-// tag and the hand-over of the form's texts to the decoder.
+// tag, an opened decode file and the hand-over of the form's texts to the decoder.
 #include "decoder/decode.h"
 #include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "form/data_fields.h"
-#include "form/sample_tag.h"
 #include "form/tag_form.h"
 #include "form/year_layouts.h"
 
@@ -52,11 +51,26 @@ void TagForm::OnClearAll() {
 }
 
 void TagForm::OnHelpDecoding(bool bEndedWithOk) {
-    if (!bEndedWithOk) return;
-    m_controls.SetText(ctl::Year, "1967");
-    ApplyLayout(7);
-    for (const auto& [nId, strValue] : SampleTagValues()) m_controls.SetText(nId, strValue);
-    m_nCausesShown = 0;  // the style box is filled
+    if (bEndedWithOk) ShowTag(SampleTagFields());
+}
+
+void TagForm::ShowTag(const TagFields& fields) {
+    m_controls.SetText(ctl::Year, fields.strYear);
+    ApplyLayout(YearDigit(fields.strYear));
+    for (int nId : kDataFieldOrder) {
+        for (const FieldControl& control : kFieldControls) {
+            if (control.nControlId == nId) m_controls.SetText(nId, FieldText(fields, control.field));
+        }
+    }
+    m_nCausesShown = 0;  // a style given or not, each request may ask again
+}
+
+void TagForm::OnOpenDecodeFile(const std::optional<TagFields>& fields, std::string_view strFailure) {
+    if (fields) {
+        ShowTag(*fields);
+    } else {
+        m_controls.MessageBox(strFailure, kProgramName);
+    }
 }
 
 TagFields TagForm::ReadTagFields() const {

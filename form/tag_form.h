@@ -35,6 +35,11 @@ public:
     void OnClearAll();
     // After the sample-tag dialog closed: with OK the form takes the 1967 layout and the sample values.
     void OnHelpDecoding(bool bEndedWithOk);
+    // A whole tag at once: the year text, that year's layout and every data field.
+    void ShowTag(const TagFields& fields);
+    // A decode file was opened: its tag fills the form; a file that gave no
+    // tag shows strFailure and leaves the form exactly as it was.
+    void OnOpenDecodeFile(const std::optional<TagFields>& fields, std::string_view strFailure);
 
     // The texts of the data fields, as typed.
     TagFields ReadTagFields() const;

@@ -1,9 +1,7 @@
 #include "registry/file_source.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -57,58 +55,6 @@ bool FolderEntries(const std::string& strFolder, std::vector<FolderEntry>& entri
 }
 
 }  // namespace
-
-FileRead ReadFileAtMost(const std::string& strPath, size_t nLimit) {
-    FileRead read;
-    // Non-blocking, so that a named pipe among the files cannot hold the import.
-    const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        read.strError = ErrnoText(errno);
-        return read;
-    }
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        read.strError = ErrnoText(errno);
-        close(fd);
-        return read;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        read.strError = S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file";
-        close(fd);
-        return read;
-    }
-    const auto nSize = static_cast<unsigned long long>(info.st_size);
-    if (nSize > nLimit) {
-        read.bTooLarge = true;
-        close(fd);
-        return read;
-    }
-    // Read up to one byte past the limit: a file that grew since fstat is
-    // read as it is now, and one that grew past the limit is found.
-    read.strBytes.resize(static_cast<size_t>(nSize) + 1);
-    size_t nDone = 0;
-    for (;;) {
-        if (nDone == read.strBytes.size()) {
-            if (nDone > nLimit) break;
-            read.strBytes.resize(std::min(nDone * 2, nLimit + 1));
-        }
-        const ssize_t nRead = ::read(fd, read.strBytes.data() + nDone, read.strBytes.size() - nDone);
-        if (nRead < 0 && errno == EINTR) continue;
-        if (nRead < 0) {
-            read.strError = ErrnoText(errno);
-            close(fd);
-            read.strBytes.clear();
-            return read;
-        }
-        if (nRead == 0) break;
-        nDone += static_cast<size_t>(nRead);
-    }
-    close(fd);
-    read.bTooLarge = nDone > nLimit;
-    read.bOk = !read.bTooLarge;
-    read.strBytes.resize(read.bOk ? nDone : 0);
-    return read;
-}
 
 void ForEachImportFile(const std::string& strPath, const std::function<void(const std::string&)>& onFile,
                        const std::function<void(const std::string&, const std::string&)>& onError) {

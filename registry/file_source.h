@@ -1,21 +1,11 @@
 #pragma once
 // Where the files to import come from: named files, and folders searched for
-// decode files. Reading is bounded, so a huge file costs nothing.
+// decode files.
 
 #include <functional>
 #include <string>
 
 namespace vexlor {
-
-struct FileRead {
-    bool bOk = false;
-    bool bTooLarge = false;
-    std::string strBytes;   // when bOk
-    std::string strError;   // why it could not be read, when neither
-};
-
-// The whole file when it holds at most nLimit bytes.
-FileRead ReadFileAtMost(const std::string& strPath, size_t nLimit);
 
 // Calls onFile for strPath when it is not a folder (a missing path too: its
 // read fails), else for every file below it whose name ends in ".txt" (any

@@ -10,6 +10,7 @@
 #include "registry/sha256.h"
 #include "registry/stored_text.h"
 #include "results/decode_file.h"
+#include "results/file_system.h"
 
 namespace vexlor {
 namespace {
@@ -86,10 +87,10 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
 }
 
 ImportOutcome RegistryImporter::ImportFile(const std::string& strPath) {
-    const FileRead read = ReadFileAtMost(strPath, kMaxDecodeFileSize);
+    const SmallFile read = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
     if (read.bTooLarge) return Rejected(Rejection::TooLarge, std::string(kTooLargeReason));
-    if (!read.bOk) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strError);
-    return ImportBytes(strPath, read.strBytes);
+    if (!read.bytes) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason);
+    return ImportBytes(strPath, *read.bytes);
 }
 
 std::string ImportTimestamp() {

@@ -142,7 +142,7 @@ check_options "the completion" "$(complete_words vexlor-decode -- | sort -u)"
 years=$(complete_words vexlor-decode --year "" | tr '\n' ' ')
 [[ $years == "1967 67 1968 68 1969 69 " ]] || fail "the completion offers '$years' after --year"
 touch "$work/empty/tag one.txt"
-for option in --save --batch; do
+for option in --save --read --batch; do
   offered=$(cd "$work/empty" && complete_words vexlor-decode "$option" ta)
   [[ $offered == "tag one.txt" ]] || fail "the completion offers '$offered' for a file after $option"
 done
