@@ -14,6 +14,7 @@ void TagForm::InitForm() {
     // Only the text: no list entry is selected and no year handler runs. The
     // window opens in the 1967 layout as built.
     m_controls.SetText(ctl::Year, "1967");
+    NoteYear();
 }
 
 void TagForm::ShowField(int nId, bool bShow) {
@@ -35,21 +36,20 @@ void TagForm::ApplyLayout(int nYear) {
 void TagForm::OnYearSelChange(int nIndex) {
     // The year list is "1967", "1968", "1969"; with no entry selected the
     // layout stays as it is.
+    FormSnapshot before = SnapshotBeforeYearChange();
     if (nIndex >= 0 && nIndex <= 2) ApplyLayout(7 + nIndex);
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
 void TagForm::OnYearEditChange() {
     // A typed year takes the same layout as a pick: the fields on screen are
     // always those the decode of that year reads. Any other text keeps the layout.
+    FormSnapshot before = SnapshotBeforeYearChange();
     ApplyLayout(YearDigit(m_controls.GetText(ctl::Year)));
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
-void TagForm::OnClearAll() {
-    for (int nId : kDataFieldOrder) m_controls.SetText(nId, "");
-    m_nCausesShown = 0;
-}
+void TagForm::OnClearAll() { ClearDataFields(TakeSnapshot(m_controls)); }
 
 void TagForm::OnHelpDecoding(bool bEndedWithOk) {
     if (!bEndedWithOk) return;
@@ -57,6 +57,8 @@ void TagForm::OnHelpDecoding(bool bEndedWithOk) {
     ApplyLayout(7);
     for (const auto& [nId, strValue] : SampleTagValues()) m_controls.SetText(nId, strValue);
     m_nCausesShown = 0;  // the style box is filled
+    NoteYear();
+    SetUndo(std::nullopt);
 }
 
 TagFields TagForm::ReadTagFields() const {
