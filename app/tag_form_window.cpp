@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/about_dialog.h"
+#include "app/clearing_undo_bar.h"
 #include "app/form_combo_box.h"
 #include "app/help_decoding_dialog.h"
 #include "app/pictures.h"
@@ -29,6 +30,7 @@ TagFormWindow::TagFormWindow(QWidget* parent)
     WireButtons();
     WireBoxes();
     m_form.InitForm();
+    new ClearingUndoBar(*this);
     if (QWidget* year = Control(ctl::Year)) year->setFocus(Qt::OtherFocusReason);
 }
 
