@@ -13,6 +13,12 @@ QSize FittedClientSize(QSize wanted, QSize available, QMargins frame, QSize mini
     return wanted.boundedTo(room).expandedTo(minimum.boundedTo(wanted));
 }
 
+QPoint KeptOnScreen(QRect frame, QRect available) {
+    const int x = std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left());
+    const int y = std::max(std::min(frame.top(), available.bottom() + 1 - frame.height()), available.top());
+    return QPoint(x, y);
+}
+
 QMargins ExpectedFrame(const QWidget& window) {
     const int nBorder = std::max(window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth), 0);
     const int nTitle = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0);

@@ -4,6 +4,7 @@
 // scrolls inside it, so that every control can still be reached.
 
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -13,6 +14,10 @@ namespace vexlor {
 // The client size of a window that wants the size wanted, so that the window
 // with its frame lies within the available area; never below minimum.
 QSize FittedClientSize(QSize wanted, QSize available, QMargins frame, QSize minimum);
+
+// Where a window's frame goes so that it lies on the available area, moved
+// as little as may be; a frame larger than the area keeps its top left corner on it.
+QPoint KeptOnScreen(QRect frame, QRect available);
 
 // The frame a window of the desktop is likely to get around its client area,
 // before it has one: the title bar and the borders of the style.

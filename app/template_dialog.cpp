@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
@@ -130,7 +131,16 @@ void TemplateDialog::SetCanvasSize(QSize size) {
     const QSize grown = size - m_canvasSize;
     m_canvasSize = size;
     ApplySizeLimits();
-    resize((this->size() + grown).boundedTo(maximumSize()).expandedTo(minimumSize()));
+    // A page that scrolls grows inside a window that stays within the screen.
+    QSize largest = maximumSize();
+    if (m_scroll)
+        largest = largest.boundedTo(FittedClientSize(m_canvasSize, AvailableScreenSize(*this), ExpectedFrame(*this),
+                                                     minimumSize()));
+    resize((this->size() + grown).boundedTo(largest).expandedTo(minimumSize()));
+    if (isVisible() && screen()) {
+        const QPoint corner = KeptOnScreen(frameGeometry(), screen()->availableGeometry());
+        move(pos() + (corner - frameGeometry().topLeft()));
+    }
 }
 
 void TemplateDialog::resizeEvent(QResizeEvent* event) {

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QWidget>
 
+#include "app/template_dialog.h"
+
 namespace vexlor {
 namespace {
 
@@ -34,7 +36,8 @@ public:
 private:
     QList<QWidget*> Controls() const {
         QList<QWidget*> controls;
-        for (QObject* child : widget()->children()) {
+        // The controls lie on the window, or on the page that scrolls inside it.
+        for (QObject* child : static_cast<const TemplateDialog*>(widget())->Canvas()->children()) {
             auto* control = qobject_cast<QWidget*>(child);
             if (control && !control->isWindow() && !control->property(kDrawingOnly).toBool()) controls << control;
         }
