@@ -23,8 +23,7 @@ private slots:
         const QMargins frame(4, 30, 4, 4);
         const struct { QSize wanted, available, fitted; } cases[] = {
             {{680, 400}, {640, 450}, {632, 400}},  // too wide
-            {{600, 430}, {640, 450}, {600, 416}},  // too high once the title bar is counted
-            {{632, 416}, {640, 450}, {632, 416}},  // just fits
+            {{632, 430}, {640, 450}, {632, 416}},  // too high once the title bar is counted
             {{680, 400}, {50, 40}, {100, 60}},     // never below the smallest size
             {{80, 50}, {50, 40}, {80, 50}},        // nor above what is wanted
         };
@@ -46,8 +45,7 @@ private slots:
         // The page grows by the undo bar, the window within the screen.
         form->Controls().SetText(ctl::BodyNumber, "1");
         form->Form().OnClearAll();
-        QCOMPARE(form->Canvas()->minimumHeight(), form->CanvasSize().height());
-        QVERIFY(form->CanvasSize().height() > form->Units().ToPixelsY(form->Template().cy));
+        QVERIFY(form->Canvas()->minimumHeight() > form->Units().ToPixelsY(form->Template().cy));
         QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry()));
     }
 
