@@ -1,13 +1,10 @@
-// The windows on a screen smaller than they are drawn: 640 x 450 pixels, the
-// free area of a 1280 x 900 screen at scale factor 2. They open at a size
-// that fits, and every control can still be reached.
+// A window on a screen smaller than it is drawn (640 x 450 pixels, as a
+// 1280 x 900 screen at scale factor 2) opens at a size that fits, and every
+// control can still be reached.
 #include <QAccessible>
 #include <QScreen>
-#include <QScrollArea>
-#include <QTemporaryFile>
 #include <QtTest>
 
-#include "app/results_window.h"
 #include "app/screen_fit.h"
 #include "app_test_support.h"
 #include "form/control_ids.h"
@@ -48,27 +45,7 @@ private slots:
         QVERIFY(form->Canvas()->minimumHeight() > form->Units().ToPixelsY(form->Template().cy));
         QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry()));
     }
-
-    void theResultsWindowFitsToo() {
-        std::unique_ptr<TagFormWindow> form = ShowForm();
-        form->Form().OnHelpDecoding(true);
-        ResultsWindow results(*form->Form().DecodeForm(), form->Saves());
-        results.show();
-        QVERIFY(results.Scrolls() && results.screen()->availableGeometry().contains(results.frameGeometry()));
-    }
 };
 
-// A one-screen desktop of the small size.
-int main(int argc, char* argv[]) {
-    QTemporaryFile screens;
-    if (!screens.open()) return 1;
-    screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 640, "height": 450,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
-    QApplication app(argc, argv);
-    SmallScreenTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(SmallScreenTest)
 #include "test_small_screen.moc"
