@@ -36,8 +36,8 @@ void TagForm::OnUndo() {
     const FormSnapshot before = *m_undo;
     m_controls.SetCurSel(ctl::Year, before.nYearSel);
     m_controls.SetText(ctl::Year, before.strYear);
-    const auto rows = LayoutRows();
-    for (size_t i = 0; i < rows.size() && i < before.layoutShown.size(); ++i) {
+    const auto rows = LayoutRows();  // the snapshot holds one state per row
+    for (size_t i = 0; i < before.layoutShown.size(); ++i) {
         if (rows[i].nId == ctl::TopLegend) m_controls.SetText(ctl::TopLegend, before.strTopLegend);
         else ShowField(rows[i].nId, before.layoutShown[i]);
     }

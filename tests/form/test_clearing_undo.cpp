@@ -28,7 +28,7 @@ struct UndoTest : FormTest {
 TEST_F(UndoTest, UndoPutsBackTheYearLayoutAndFieldsAfterAYearChangeOrClearAll) {
     // The sample tag, or a year picked over it and a body number; then a pick, typing or (neither) Clear All.
     const struct { int nPicked; int nThenPicked; const char* szTyped; } cases[] = {
-        {-1, 2, nullptr}, {1, 1, nullptr}, {2, -1, "1967"}, {0, -1, "67 "}, {1, -1, nullptr}};
+        {-1, 2, nullptr}, {1, 1, nullptr}, {0, -1, "67 "}, {1, -1, nullptr}, {2, -1, "1967"}};
     for (const auto& c : cases) {
         form.OnHelpDecoding(true);
         if (c.nPicked >= 0) Pick(c.nPicked), controls.SetText(ctl::BodyNumber, "N123456");
@@ -39,7 +39,10 @@ TEST_F(UndoTest, UndoPutsBackTheYearLayoutAndFieldsAfterAYearChangeOrClearAll) {
         EXPECT_EQ(controls.all, before) << c.nPicked << " " << c.nThenPicked;
         EXPECT_FALSE(form.UndoOffered());
     }
-    EXPECT_EQ(offers, (std::vector<bool>{true, false, true, false, true, false, true, false, true, false}));
+    Pick(0);  // the next change starts from the year put back
+    form.OnUndo();
+    EXPECT_EQ(controls.GetText(ctl::Year), "1969");
+    EXPECT_EQ(offers, (std::vector<bool>{true, false, true, false, true, false, true, false, true, false, true, false}));
 }
 
 TEST_F(UndoTest, NothingIsOfferedWhenNothingWasEmptiedAndTheOfferEndsAtTheNextEditOfADataField) {
@@ -58,7 +61,10 @@ TEST_F(UndoTest, NothingIsOfferedWhenNothingWasEmptiedAndTheOfferEndsAtTheNextEd
         form.OnUndo();
         EXPECT_EQ(controls.all, edited);
     }
-    EXPECT_EQ(offers, (std::vector<bool>{true, false, true, false}));
+    Pick(1);  // from the sample tag's year
+    form.OnUndo();
+    EXPECT_EQ(controls.GetText(ctl::Year), "1967");
+    EXPECT_EQ(offers, (std::vector<bool>{true, false, true, false, true, false}));
 }
 
 }  // namespace
