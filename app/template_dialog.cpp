@@ -11,7 +11,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <algorithm>
 
 #include "app/form_combo_box.h"
@@ -28,6 +27,8 @@ namespace {
 // The edit boxes of the templates are 12 units high; a closed drop-down box
 // takes the same height, the rest of its rectangle is its dropped list.
 constexpr int kEditHeightUnits = 12;
+// The smallest a window that scrolls can be made.
+constexpr int kSmallestWidthUnits = 60, kSmallestHeightUnits = 40;
 
 Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
@@ -85,8 +86,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
 }
 
 void TemplateDialog::FitToScreen() {
-    const QSize minimum = m_units.ToPixels(60, 40);
-    const QSize fitted = FittedClientSize(m_canvasSize, AvailableScreenSize(*this), ExpectedFrame(*this), minimum);
+    const QSize smallest = m_units.ToPixels(kSmallestWidthUnits, kSmallestHeightUnits);
+    const QSize fitted = FittedClientSize(m_canvasSize, AvailableScreenSize(*this), ExpectedFrame(*this), smallest);
     if (fitted == m_canvasSize) {
         resize(m_canvasSize);
         return;
@@ -118,12 +119,11 @@ void TemplateDialog::ApplySizeLimits() {
     const QSize largest = bResizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : m_canvasSize;
     if (m_scroll) {
         m_canvas->setMinimumSize(m_canvasSize);
-        setMinimumSize(m_units.ToPixels(60, 40).boundedTo(m_canvasSize));
-        setMaximumSize(largest);
+        setMinimumSize(m_units.ToPixels(kSmallestWidthUnits, kSmallestHeightUnits).boundedTo(m_canvasSize));
     } else {
         setMinimumSize(m_canvasSize);
-        setMaximumSize(largest);
     }
+    setMaximumSize(largest);
 }
 
 void TemplateDialog::SetCanvasSize(QSize size) {
