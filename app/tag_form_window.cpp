@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/about_dialog.h"
+#include "app/clearing_undo_bar.h"
 #include "app/form_combo_box.h"
 #include "app/help_decoding_dialog.h"
 #include "app/open_decode_file.h"
@@ -32,6 +33,7 @@ TagFormWindow::TagFormWindow(QWidget* parent)
     WireBoxes();
     m_form.InitForm();
     WireOpening();
+    new ClearingUndoBar(*this);
     if (QWidget* year = Control(ctl::Year)) year->setFocus(Qt::OtherFocusReason);
 }
 

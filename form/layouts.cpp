@@ -13,6 +13,7 @@ void TagForm::InitForm() {
     // Only the text: no list entry is selected and no year handler runs. The
     // window opens in the 1967 layout as built.
     m_controls.SetText(ctl::Year, "1967");
+    NoteYear();
 }
 
 void TagForm::ShowField(int nId, bool bShow) {
@@ -34,21 +35,20 @@ void TagForm::ApplyLayout(int nYear) {
 void TagForm::OnYearSelChange(int nIndex) {
     // The year list is "1967", "1968", "1969"; with no entry selected the
     // layout stays as it is.
+    FormSnapshot before = SnapshotBeforeYearChange();
     if (nIndex >= 0 && nIndex <= 2) ApplyLayout(7 + nIndex);
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
 void TagForm::OnYearEditChange() {
     // A typed year takes the same layout as a pick: the fields on screen are
     // always those the decode of that year reads. Any other text keeps the layout.
+    FormSnapshot before = SnapshotBeforeYearChange();
     ApplyLayout(YearDigit(m_controls.GetText(ctl::Year)));
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
-void TagForm::OnClearAll() {
-    for (int nId : kDataFieldOrder) m_controls.SetText(nId, "");
-    m_nCausesShown = 0;
-}
+void TagForm::OnClearAll() { ClearDataFields(TakeSnapshot(m_controls)); }
 
 void TagForm::OnHelpDecoding(bool bEndedWithOk) {
     if (bEndedWithOk) ShowTag(SampleTagFields());
@@ -63,6 +63,8 @@ void TagForm::ShowTag(const TagFields& fields) {
         }
     }
     m_nCausesShown = 0;  // a style given or not, each request may ask again
+    NoteYear();
+    SetUndo(std::nullopt);  // a tag shown replaces the form: nothing left to take back
 }
 
 void TagForm::OnOpenDecodeFile(const std::optional<TagFields>& fields, std::string_view strFailure) {
