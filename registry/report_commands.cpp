@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "registry/json_text.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
 #include "registry/terminal_text.h"
@@ -15,8 +16,8 @@ namespace {
 
 constexpr std::string_view kNoValue = "(none)";
 
-std::string Cell(std::string_view strValue, bool bTerminal) {
-    return strValue.empty() ? std::string(kNoValue) : Shown(strValue, bTerminal);
+std::string Cell(std::string_view strValue) {
+    return strValue.empty() ? std::string(kNoValue) : Shown(strValue);
 }
 
 std::string Plural(long long nCount, std::string_view strOne, std::string_view strMany) {
@@ -25,43 +26,42 @@ std::string Plural(long long nCount, std::string_view strOne, std::string_view s
 
 }  // namespace
 
-int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
+int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out) {
     TextTable table({false, false, false, false, false, false, false, true});
     table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Submissions"});
     for (const CarRow& car : ListCars(db, options.filter)) {
         const TagCodes& codes = car.codes;
-        table.AddRow({Shown(car.strKey, bTerminal), Cell(ModelYear(codes[kVinTailField]), bTerminal),
-                      Cell(codes[kStyleField], bTerminal), Cell(PlantName(codes[kPlantBodyField]), bTerminal),
-                      Cell(BodyNumber(codes[kPlantBodyField]), bTerminal), Cell(codes[kPaintField], bTerminal),
-                      Cell(codes[kTrimField], bTerminal), std::to_string(car.nSubmissions)});
+        table.AddRow({Shown(car.strKey), Cell(ModelYear(codes[kVinTailField])),
+                      Cell(codes[kStyleField]), Cell(PlantName(codes[kPlantBodyField])),
+                      Cell(BodyNumber(codes[kPlantBodyField])), Cell(codes[kPaintField]),
+                      Cell(codes[kTrimField]), std::to_string(car.nSubmissions)});
     }
     out << table.Text();
     return 0;
 }
 
-int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
-                bool bTerminal) {
+int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err) {
     const std::vector<SubmissionRow> submissions = CarSubmissions(db, options.strKey);
     if (submissions.empty()) {
-        err << "vexlor-registry: no car has the key " << Shown(options.strKey, bTerminal) << '\n';
+        err << "vexlor-registry: no car has the key " << Shown(options.strKey) << '\n';
         return 1;
     }
-    out << "Car " << Shown(options.strKey, bTerminal) << " (" << submissions.front().strKeyKind << " key), "
+    out << "Car " << Shown(options.strKey) << " (" << submissions.front().strKeyKind << " key), "
         << Plural(static_cast<long long>(submissions.size()), "submission", "submissions") << '\n';
     for (const SubmissionRow& row : submissions) {
-        out << '\n' << Shown(row.strFileName, bTerminal) << '\n';
+        out << '\n' << Shown(row.strFileName) << '\n';
         TextTable table;
         table.AddRow({"", "imported", row.strImportedAt});
         table.AddRow({"", "SHA-256", row.strSha256});
-        table.AddRow({"", "version", Shown(row.strVersion, bTerminal)});
-        table.AddRow({"", "saved", Shown(row.strSavedDate, bTerminal)});
+        table.AddRow({"", "version", Shown(row.strVersion)});
+        table.AddRow({"", "saved", Shown(row.strSavedDate)});
         for (size_t i = 0; i < kCodeFieldCount; ++i) {
-            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(row.codes[i], bTerminal)});
+            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(row.codes[i])});
         }
         out << table.Text() << "  decode text:\n";
         if (row.strDecodeText.empty()) continue;
         // Each line of the text indented under the heading.
-        const std::string strText = ShownLines(row.strDecodeText, bTerminal);
+        const std::string strText = ShownLines(row.strDecodeText);
         for (size_t nStart = 0;;) {
             const size_t nEnd = strText.find('\n', nStart);
             out << "    " << std::string_view(strText).substr(nStart, nEnd - nStart) << '\n';
@@ -72,15 +72,15 @@ int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out,
     return 0;
 }
 
-int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal) {
+int ConflictsCommand(Database& db, std::ostream& out) {
     const std::vector<CarConflict> conflicts = FindConflicts(db);
     for (const CarConflict& car : conflicts) {
-        out << Shown(car.strKey, bTerminal) << '\n';
+        out << Shown(car.strKey) << '\n';
         TextTable table;
         for (const FieldConflict& field : car.fields) {
             std::string strLabel(kCodeFields[field.nField].strLabel);
             for (const auto& [strValue, strFile] : field.values) {
-                table.AddRow({"", std::exchange(strLabel, ""), Cell(strValue, bTerminal), Shown(strFile, bTerminal)});
+                table.AddRow({"", std::exchange(strLabel, ""), Cell(strValue), Shown(strFile)});
             }
         }
         out << table.Text() << '\n';
@@ -97,9 +97,7 @@ int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out
             nlohmann::ordered_json& counts = json[std::string(tally.strJsonKey)] = nlohmann::ordered_json::object();
             for (const auto& [strValue, nCars] : tally.counts) counts[strValue] = nCars;
         }
-        // JSON escapes the C0 controls itself; a terminal still needs the C1 ones escaped.
-        const std::string strJson = json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-        out << Shown(strJson, bTerminal) << '\n';
+        out << JsonText(json, bTerminal) << '\n';
         return 0;
     }
     out << Plural(stats.nCars, "car", "cars") << ", " << Plural(stats.nSubmissions, "submission", "submissions")
@@ -107,7 +105,7 @@ int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out
     for (const Tally& tally : stats.tallies) {
         TextTable table({false, true});
         table.AddRow({std::string(tally.strTitle), "Cars"});
-        for (const auto& [strValue, nCars] : tally.counts) table.AddRow({Cell(strValue, bTerminal), std::to_string(nCars)});
+        for (const auto& [strValue, nCars] : tally.counts) table.AddRow({Cell(strValue), std::to_string(nCars)});
         out << '\n' << table.Text();
     }
     return 0;
