@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "registry/car_lookup.h"
 #include "registry/json_text.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
@@ -15,6 +16,27 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kNoValue = "(none)";
+constexpr size_t kMostKeysNamed = 10;    // of the cars a key fits, in show's message
+constexpr size_t kFileKeyShown = 12;     // hex digits of a file key in list: show takes them
+constexpr size_t kWidestListCell = 24;   // characters; a longer code ends in "..."
+
+// At most kWidestListCell characters (not bytes), so that one long code
+// cannot push the other columns off the screen.
+std::string Clipped(std::string strCell) {
+    size_t nCharacters = 0;
+    for (size_t i = 0; i < strCell.size(); ++i) {
+        if ((static_cast<unsigned char>(strCell[i]) & 0xC0) == 0x80) continue;
+        if (++nCharacters > kWidestListCell - 3) {
+            strCell.resize(i);
+            return strCell + "...";
+        }
+    }
+    return strCell;
+}
+
+std::string ListKey(const CarRow& car) {
+    return car.strKind == "file" ? car.strKey.substr(0, kFileKeyShown) : Clipped(Shown(car.strKey));
+}
 
 std::string Cell(std::string_view strValue) {
     return strValue.empty() ? std::string(kNoValue) : Shown(strValue);
@@ -31,22 +53,26 @@ int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out)
     table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Submissions"});
     for (const CarRow& car : ListCars(db, options.filter)) {
         const TagCodes& codes = car.codes;
-        table.AddRow({Shown(car.strKey), Cell(ModelYear(codes[kVinTailField])),
-                      Cell(codes[kStyleField]), Cell(PlantName(codes[kPlantBodyField])),
-                      Cell(BodyNumber(codes[kPlantBodyField])), Cell(codes[kPaintField]),
-                      Cell(codes[kTrimField]), std::to_string(car.nSubmissions)});
+        table.AddRow({ListKey(car), Cell(ModelYear(codes[kVinTailField])), Clipped(Cell(codes[kStyleField])),
+                      Cell(PlantName(codes[kPlantBodyField])), Clipped(Cell(BodyNumber(codes[kPlantBodyField]))),
+                      Clipped(Cell(codes[kPaintField])), Clipped(Cell(codes[kTrimField])),
+                      std::to_string(car.nSubmissions)});
     }
     out << table.Text();
     return 0;
 }
 
 int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err) {
-    const std::vector<SubmissionRow> submissions = CarSubmissions(db, options.strKey);
-    if (submissions.empty()) {
-        err << "vexlor-registry: no car has the key " << Shown(options.strKey) << '\n';
+    const std::vector<std::string> keys = CarKeysNamed(db, options.strKey);
+    if (keys.size() != 1) {
+        err << "vexlor-registry: " << (keys.empty() ? "no car has the key " : "more than one car fits ")
+            << Shown(options.strKey);
+        for (size_t i = 0; i < keys.size() && i < kMostKeysNamed; ++i) err << (i == 0 ? ": " : ", ") << Shown(keys[i]);
+        err << (keys.size() > kMostKeysNamed ? ", ..." : "") << '\n';
         return 1;
     }
-    out << "Car " << Shown(options.strKey) << " (" << submissions.front().strKeyKind << " key), "
+    const std::vector<SubmissionRow> submissions = CarSubmissions(db, keys.front());
+    out << "Car " << Shown(keys.front()) << " (" << submissions.front().strKeyKind << " key), "
         << Plural(static_cast<long long>(submissions.size()), "submission", "submissions") << '\n';
     for (const SubmissionRow& row : submissions) {
         out << '\n' << Shown(row.strFileName) << '\n';
