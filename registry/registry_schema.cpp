@@ -141,19 +141,20 @@ Database OpenRegistryToRead(const std::string& strPath) {
     std::optional<Database> db;
     try {
         db.emplace(strPath, OpenMode::ReadOnly);
+        db->SetBusyWait(std::chrono::milliseconds(kBusyTimeoutMs), {}, nullptr);
         UserVersion(*db);  // the first read opens the journal
     } catch (const DatabaseError&) {
         // The WAL journal wants its index file beside the registry, which a
         // reader without the right to write there cannot make. When the
         // journal holds nothing, every page is in the file itself: read it as
-        // a file no one writes.
+        // a file no one writes. An import that begins meanwhile writes to
+        // the journal; only its checkpoints change the file under the reader.
         if (JournalHoldsChanges(strPath)) {
             throw DatabaseError("its -wal file holds changes that only a user who may write its folder can read in");
         }
         db.reset();
         db.emplace(strPath, OpenMode::Immutable);
     }
-    db->SetBusyWait(std::chrono::milliseconds(kBusyTimeoutMs), {}, nullptr);
     const int nVersion = UserVersion(*db);
     RefuseUnknown(nVersion);
     RefuseForeign(*db, nVersion);

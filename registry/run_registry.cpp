@@ -18,7 +18,7 @@
 namespace vexlor {
 namespace {
 
-// Why the registry path cannot be a registry to write, or empty.
+// Why the registry path cannot name a registry, or empty.
 std::string RegistryPathProblem(const std::string& strPath) {
     struct stat info {};
     if (stat(strPath.c_str(), &info) == 0) return S_ISDIR(info.st_mode) ? "it is a folder, not a registry" : "";
@@ -34,10 +34,12 @@ std::string RegistryPathProblem(const std::string& strPath) {
 int RunCommand(const RegistryOptions& options, std::ostream& out, std::ostream& err,
                const RegistryEnvironment& environment) {
     const bool bImport = options.command == RegistryCommand::Import;
-    const std::string strProblem = bImport ? RegistryPathProblem(options.strDatabase) : std::string();
-    if (!strProblem.empty() || (!bImport && access(options.strDatabase.c_str(), F_OK) != 0)) {
-        err << "vexlor-registry: " << Shown(options.strDatabase) << ": "
-            << (strProblem.empty() ? "no registry there (import creates one)" : strProblem) << '\n';
+    std::string strProblem = RegistryPathProblem(options.strDatabase);
+    if (strProblem.empty() && !bImport && access(options.strDatabase.c_str(), F_OK) != 0) {
+        strProblem = "no registry there (import creates one)";
+    }
+    if (!strProblem.empty()) {
+        err << "vexlor-registry: " << Shown(options.strDatabase) << ": " << strProblem << '\n';
         return 1;
     }
     if (bImport) {
