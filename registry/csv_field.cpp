@@ -1,20 +1,25 @@
 #include "registry/csv_field.h"
 
 namespace vexlor {
+namespace {
+
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+}  // namespace
 
 std::string CsvField(std::string_view strValue, CsvCells cells) {
-    std::string strCell;
-    if (cells == CsvCells::NoFormulas && !strValue.empty() && std::string_view("=+-@\t\r").find(strValue.front()) != std::string_view::npos) {
-        strCell = "'";
+    const bool bGuard = cells == CsvCells::NoFormulas && !strValue.empty() &&
+                        kFormulaStarts.find(strValue.front()) != std::string_view::npos;
+    const bool bQuote = strValue.find_first_of(",\"\r\n") != std::string_view::npos;
+    std::string strOut;
+    strOut.reserve(strValue.size() + 3);
+    if (bQuote) strOut.push_back('"');
+    if (bGuard) strOut.push_back('\'');
+    for (char ch : strValue) {
+        if (bQuote && ch == '"') strOut.push_back('"');
+        strOut.push_back(ch);
     }
-    strCell += strValue;
-    if (strCell.find_first_of(",\"\r\n") == std::string::npos) return strCell;
-    std::string strOut = "\"";
-    for (char ch : strCell) {
-        if (ch == '"') strOut += '"';
-        strOut += ch;
-    }
-    strOut += '"';
+    if (bQuote) strOut.push_back('"');
     return strOut;
 }
 
