@@ -2,7 +2,7 @@
 // was, damage is found, a second import waits aloud, and an interrupted
 // import keeps what it has done.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <fstream>
@@ -52,6 +52,15 @@ TEST(RegistryFile, WhatIsNoRegistryIsRefusedAndLeftAsItWas) {
         const std::string strPath = dir / cases[i].first;
         EXPECT_EQ(test::RunRegistryWith({"list", strPath}).strErr, "vexlor-registry: " + strPath + ": " + cases[i].second);
     }
+}
+
+TEST(RegistryFile, ARegistryPathMayHoldAnyCharacter) {
+    test::TempDir dir;
+    test::WriteFile(dir / "car.txt", test::DecodeFileOf(Tag({{"year", "1969"}})));
+    const std::string strPath = dir / "a?mode=ro#b%41 z\xE9.db";
+    EXPECT_EQ(test::RunRegistryWith({"import", strPath, dir / "car.txt"}).nStatus, 0);
+    EXPECT_EQ(test::RunRegistryWith({"stats", strPath, "--json"}).strOut.substr(0, 10), R"({"cars":1,)");
+    EXPECT_EQ(access(strPath.c_str(), F_OK), 0);
 }
 
 TEST(RegistryFile, CheckFindsDamageAndAnImportRefusesADamagedRegistry) {

@@ -8,9 +8,11 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "registry/sqlite_database.h"
 #include "registry_test_support.h"
 #include "support/tag.h"
 
@@ -66,6 +68,28 @@ TEST(RegistryRights, EveryReaderWorksOnARegistryItCanOnlyRead) {
         EXPECT_EQ(run->strOut, expected.strOut) << args[0];
         EXPECT_EQ(run->nStatus, 0) << args[0];
     }
+}
+
+// Left by an import that was killed: the journal holds what only a user who
+// may write the folder can read in, so the reader says so instead of reading
+// the file without it.
+TEST(RegistryRights, AReaderRefusesAJournalWithChangesItCannotReadIn) {
+    test::TempDir dir;
+    chmod((dir / "").c_str(), 0755);
+    test::WriteFile(dir / "a.txt", test::DecodeFileOf(Tag({{"year", "1969"}})));
+    test::RunRegistryWith({"import", dir / "db", dir / "a.txt"});
+    Database writer(dir / "db", false);
+    writer.Execute("PRAGMA wal_autocheckpoint = 0");
+    writer.Execute("UPDATE car SET trim_code = 'changed'");
+    mkdir((dir / "ro").c_str(), 0755);
+    std::filesystem::copy_file(dir / "db", dir / "ro/db");
+    std::filesystem::copy_file(dir / "db-wal", dir / "ro/db-wal");
+    chmod((dir / "ro").c_str(), 0555);
+    const std::optional<test::RegistryRun> run = RunAsUser({"list", dir / "ro/db"}, dir / "");
+    if (!run) GTEST_SKIP() << "setpriv is missing: cannot run as another user";
+    EXPECT_EQ(run->strErr, "vexlor-registry: " + (dir / "ro/db") +
+                               ": its -wal file holds changes that only a user who may write its folder can read in\n");
+    EXPECT_EQ(run->nStatus, 1);
 }
 
 TEST(RegistryRights, AFolderTheImportCannotEnterIsARejection) {
