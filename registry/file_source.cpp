@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <cstring>
 #include <set>
@@ -24,6 +25,20 @@ bool HasTxtExtension(std::string_view strName) {
 
 std::string Joined(const std::string& strFolder, const std::string& strName) {
     return strFolder.ends_with('/') ? strFolder + strName : strFolder + "/" + strName;
+}
+
+// The path with every link resolved, or empty when it cannot be.
+std::string RealPath(const std::string& strPath) {
+    char* pszReal = realpath(strPath.c_str(), nullptr);
+    if (pszReal == nullptr) return {};
+    std::string strReal = pszReal;
+    free(pszReal);
+    return strReal;
+}
+
+bool IsWithin(const std::string& strPath, const std::string& strFolder) {
+    if (strPath.empty() || strFolder.empty()) return false;
+    return strPath == strFolder || strPath.starts_with(strFolder == "/" ? strFolder : strFolder + "/");
 }
 
 struct FolderEntry {
@@ -56,23 +71,27 @@ bool FolderEntries(const std::string& strFolder, std::vector<FolderEntry>& entri
 
 }  // namespace
 
-void ForEachImportFile(const std::string& strPath, const std::function<void(const std::string&)>& onFile,
-                       const std::function<void(const std::string&, const std::string&)>& onError) {
+void ForEachImportFile(const std::string& strPath, const ImportWalk& walk) {
     struct stat info {};
     if (stat(strPath.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        onFile(strPath);
+        walk.onFile(strPath, true);
         return;
     }
+    const std::string strRoot = RealPath(strPath);
     std::set<std::pair<dev_t, ino_t>> searched;
     std::vector<std::string> pending = {strPath};
     while (!pending.empty()) {
         const std::string strFolder = std::move(pending.back());
         pending.pop_back();
-        if (stat(strFolder.c_str(), &info) != 0 || !searched.insert({info.st_dev, info.st_ino}).second) continue;
+        if (stat(strFolder.c_str(), &info) != 0) {
+            walk.onError(strFolder, "cannot be searched: " + ErrnoText(errno));
+            continue;
+        }
+        if (!searched.insert({info.st_dev, info.st_ino}).second) continue;
         std::vector<FolderEntry> entries;
         std::string strError;
         if (!FolderEntries(strFolder, entries, strError)) {
-            onError(strFolder, strError);
+            walk.onError(strFolder, "cannot be searched: " + strError);
             continue;
         }
         std::vector<std::string> folders;
@@ -81,12 +100,21 @@ void ForEachImportFile(const std::string& strPath, const std::function<void(cons
             bool bFolder = entry.nType == DT_DIR;
             // A link, or a file system that does not tell the type: ask.
             if (entry.nType != DT_REG && entry.nType != DT_DIR) {
-                bFolder = stat(strChild.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+                struct stat child {};
+                if (stat(strChild.c_str(), &child) != 0 && errno != ENOENT) {
+                    walk.onError(strChild, "cannot be looked at: " + ErrnoText(errno));
+                    continue;
+                }
+                bFolder = S_ISDIR(child.st_mode);
+                if (bFolder && entry.nType == DT_LNK && !IsWithin(RealPath(strChild), strRoot)) {
+                    walk.onSkipped(strChild, "skipped: a link to a folder outside " + strPath);
+                    continue;
+                }
             }
             if (bFolder) {
                 folders.push_back(strChild);
-            } else if (HasTxtExtension(entry.strName)) {
-                onFile(strChild);  // a dangling link too: its read fails and names it
+            } else if (!walk.onFile(strChild, HasTxtExtension(entry.strName))) {  // a dangling link too: its read fails
+                return;
             }
         }
         // Depth first, in name order.

@@ -64,8 +64,9 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     if (bKnown) return {ImportStatus::AlreadyPresent, Rejection::None, {}};
 
     const DecodeFileRecords& records = read.records;
+    const FileEncoding encoding = EncodingOf(strBytes);
     TagCodes codes;
-    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i]);
+    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i], encoding);
     const CarKey key = CarKeyOf(codes, strHash);
     m_addCar.Bind(1, key.strKey).Bind(2, KindName(key.kind));
     for (size_t i = 0; i < kSummaryFields.size(); ++i) m_addCar.Bind(static_cast<int>(3 + i), codes[kSummaryFields[i]]);
@@ -74,23 +75,28 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     m_addCar.Reset();
 
     m_addSubmission.Bind(1, strHash)
-        .Bind(2, StoredText(strFileName))
+        .Bind(2, StoredText(strFileName, EncodingOf(strFileName)))
         .Bind(3, m_strImportedAt)
         .Bind(4, nCarId)
-        .Bind(5, StoredText(records.strVersion))
-        .Bind(6, StoredText(records.strSavedDate))
-        .Bind(7, StoredText(records.strDecodeText));
+        .Bind(5, StoredText(records.strVersion, encoding))
+        .Bind(6, StoredText(records.strSavedDate, encoding))
+        .Bind(7, StoredText(records.strDecodeText, encoding));
     for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.Bind(static_cast<int>(8 + i), codes[i]);
     m_addSubmission.Step();
     m_addSubmission.Reset();
     return {ImportStatus::Imported, Rejection::None, {}};
 }
 
-ImportOutcome RegistryImporter::ImportFile(const std::string& strPath) {
+ImportOutcome RegistryImporter::ImportFile(const std::string& strPath, bool bByName) {
     const SmallFile read = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
-    if (read.bTooLarge) return Rejected(Rejection::TooLarge, std::string(kTooLargeReason));
-    if (!read.bytes) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason);
-    return ImportBytes(strPath, *read.bytes);
+    if (!read.bytes && !read.bTooLarge) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason);
+    const ImportOutcome outcome = read.bTooLarge ? Rejected(Rejection::TooLarge, std::string(kTooLargeReason))
+                                                 : ImportBytes(strPath, *read.bytes);
+    // Only its content could make it a decode file, and it does not.
+    const bool bOther = outcome.rejection == Rejection::TooLarge || outcome.rejection == Rejection::HoldsNul ||
+                        outcome.rejection == Rejection::NotDecodeFile;
+    if (!bByName && bOther) return {ImportStatus::NotDecodeFile, outcome.rejection, {}};
+    return outcome;
 }
 
 std::string ImportTimestamp() {

@@ -10,8 +10,8 @@
 
 namespace vexlor {
 
-enum class RegistryCommand { Help, Version, Import, List, Show, Conflicts, Stats, Export };
-enum class ExportFormat { Csv, JsonLines };
+enum class RegistryCommand { Help, Version, Import, List, Show, Conflicts, Stats, Export, Check };
+enum class ExportFormat { Csv, CsvRaw, JsonLines };
 
 struct RegistryOptions {
     RegistryCommand command = RegistryCommand::Help;
@@ -21,6 +21,7 @@ struct RegistryOptions {
     CarFilter filter;                // list
     bool bJson = false;              // stats
     ExportFormat format = ExportFormat::Csv;
+    int nWaitSeconds = 300;          // import: how long to wait for another import
 };
 
 struct RegistryParse {

@@ -1,7 +1,10 @@
 #include "registry/registry_schema.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <chrono>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -52,6 +55,11 @@ CREATE INDEX submission_by_car ON submission (car_id);
 // empty file. A later schema adds its step here and raises kSchemaVersion.
 constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1};
 
+bool JournalHoldsChanges(const std::string& strPath) {
+    struct stat info {};
+    return stat((strPath + "-wal").c_str(), &info) == 0 && info.st_size > 0;
+}
+
 int UserVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -64,11 +72,18 @@ bool HasTables(Database& db) {
     return tables.Int(0) > 0;
 }
 
-void RefuseNewer(int nVersion) {
-    if (nVersion <= kSchemaVersion) return;
+// A version below 0 is no schema this program wrote either.
+void RefuseUnknown(int nVersion) {
+    if (nVersion >= 0 && nVersion <= kSchemaVersion) return;
     throw DatabaseError("the registry has schema version " + std::to_string(nVersion) +
                         "; this vexlor-registry knows versions up to " + std::to_string(kSchemaVersion) +
                         ": use a newer vexlor-registry");
+}
+
+void RefuseForeign(Database& db, int nVersion) {
+    if (nVersion == 0 && HasTables(db)) {
+        throw DatabaseError("the database holds tables of its own: it is not a vexlor registry");
+    }
 }
 
 // Inside the write transaction, so that of two programs opening a new file at
@@ -76,11 +91,9 @@ void RefuseNewer(int nVersion) {
 void Migrate(Database& db) {
     WriteTransaction transaction(db);
     const int nVersion = UserVersion(db);
-    RefuseNewer(nVersion);
+    RefuseUnknown(nVersion);
     if (nVersion == kSchemaVersion) return;
-    if (nVersion == 0 && HasTables(db)) {
-        throw DatabaseError("the database holds tables of its own: it is not a vexlor registry");
-    }
+    RefuseForeign(db, nVersion);
     for (int nStep = nVersion; nStep < kSchemaVersion; ++nStep) {
         db.Execute(kMigrations[static_cast<size_t>(nStep)]);
     }
@@ -91,32 +104,68 @@ void Migrate(Database& db) {
 // Switching to the WAL journal needs the file to itself, and SQLite reports
 // a file that another program has open at once instead of waiting for it:
 // so try again, as long as the busy timeout. Once switched, a file stays so.
-void UseWriteAheadLog(Database& db) {
+void UseWriteAheadLog(Database& db, const RegistryWait& wait) {
     {
         Statement mode(db, "PRAGMA journal_mode");
         mode.Step();
         if (mode.Text(0) == "wal") return;
     }
-    const auto tGiveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    const auto tGiveUp = std::chrono::steady_clock::now() + wait.limit;
     while (!db.TryExecute("PRAGMA journal_mode = WAL")) {
-        if (std::chrono::steady_clock::now() > tGiveUp) db.Fail("cannot switch to the WAL journal");
+        if (std::chrono::steady_clock::now() > tGiveUp || (wait.pGiveUp != nullptr && wait.pGiveUp->load())) {
+            db.Fail("cannot switch to the WAL journal");
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
 }  // namespace
 
-Database OpenRegistry(const std::string& strPath, bool bCreate) {
+Database OpenRegistry(const std::string& strPath, bool bCreate, const RegistryWait& wait) {
     Database db(strPath, bCreate);
-    db.SetBusyTimeout(kBusyTimeoutMs);
+    db.SetBusyWait(wait.limit, wait.onLongWait, wait.pGiveUp);
+    // Looked at before anything is changed: a file that is no registry is
+    // left as it was.
     const int nVersion = UserVersion(db);  // also finds a file that is no database
-    RefuseNewer(nVersion);
+    RefuseUnknown(nVersion);
+    RefuseForeign(db, nVersion);
     db.Execute("PRAGMA foreign_keys = ON");
-    UseWriteAheadLog(db);
+    UseWriteAheadLog(db, wait);
     db.Execute("PRAGMA synchronous = NORMAL");
     db.Execute("PRAGMA cache_size = -16384");
     if (nVersion < kSchemaVersion) Migrate(db);
     return db;
 }
+
+Database OpenRegistryToRead(const std::string& strPath) {
+    std::optional<Database> db;
+    try {
+        db.emplace(strPath, OpenMode::ReadOnly);
+        db->SetBusyWait(std::chrono::milliseconds(kBusyTimeoutMs), {}, nullptr);
+        UserVersion(*db);  // the first read opens the journal
+    } catch (const DatabaseError&) {
+        // The WAL journal wants its index file beside the registry, which a
+        // reader without the right to write there cannot make. When the
+        // journal holds nothing, every page is in the file itself: read it as
+        // a file no one writes. An import that begins meanwhile writes to
+        // the journal; only its checkpoints change the file under the reader.
+        if (JournalHoldsChanges(strPath)) {
+            throw DatabaseError("its -wal file holds changes that only a user who may write its folder can read in");
+        }
+        db.reset();
+        db.emplace(strPath, OpenMode::Immutable);
+    }
+    const int nVersion = UserVersion(*db);
+    RefuseUnknown(nVersion);
+    RefuseForeign(*db, nVersion);
+    if (nVersion == 0) throw DatabaseError("the database holds no registry yet (import creates one)");
+    if (nVersion < kSchemaVersion) {
+        throw DatabaseError("the registry has the older schema version " + std::to_string(nVersion) +
+                            ": import into it once to bring it up to date");
+    }
+    return std::move(*db);
+}
+
+void CheckpointJournal(Database& db) { db.TryExecute("PRAGMA wal_checkpoint(TRUNCATE)"); }
 
 }  // namespace vexlor

@@ -37,7 +37,7 @@ TEST(OpenDecodeFile, GivesTheTagOrWhyNot) {
         {"1969.txt", ""},
         {"no year.txt", "its records do not tell the model year"},
         {"notes.txt", "not a decode file (line 3 is not the notice of one)"},
-        {"huge.txt", "larger than 1 MiB"},
+        {"huge.txt", "larger than 64 MiB"},
         {"folder", "it is a folder"},
     };
     for (const auto& [pszName, strReason] : cases) {
