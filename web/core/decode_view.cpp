@@ -93,8 +93,7 @@ val DecodeFields(const val& object) {
     AppendDecodeJson(strJson, result, lines);
     val decoded = val::object();
     decoded.set("lines", ToJsArray(lines));
-    // The JSON is UTF-8 already, which is how a std::string crosses.
-    decoded.set("json", val(strJson));
+    decoded.set("json", Utf8ToJs(strJson));
     decoded.set("fileBytes", FileBytesFunction(object));
     return decoded;
 }
