@@ -10,7 +10,7 @@
 
 #include "app/qt_save_host.h"
 #include "form/tag_form.h"
-#include "results/tag_from_records.h"
+#include "results/open_decode_file.h"
 
 namespace vexlor {
 namespace {

@@ -148,7 +148,7 @@ void ResultsWindow::OnSaveToFile() {
 void ResultsWindow::ShowSavedPath(const QString& strPath) {
     auto* line = ControlAs<QLabel>(ctl::ResultsSaved);
     if (!line) return;
-    m_savedLine = QStringLiteral("Saved as ") + strPath;
+    m_savedLine = ToQString(kSavedAsPrefix) + strPath;
     ElideSavedPath();
     line->setToolTip(m_savedLine);
     line->setAccessibleName(m_savedLine);

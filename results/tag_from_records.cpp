@@ -11,7 +11,6 @@
 #include "decoder/text.h"
 #include "results/code_fields.h"
 #include "results/decode_file.h"
-#include "results/file_system.h"
 #include "results/result_lines.h"
 
 namespace vexlor {
@@ -209,11 +208,8 @@ std::optional<TagFields> TagFromRecords(const DecodeFileRecords& records) {
     return best;
 }
 
-OpenedTag OpenDecodeFile(const std::string& strPath) {
-    const SmallFile file = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
-    if (file.bTooLarge) return {std::nullopt, std::string(kTooLargeReason)};
-    if (!file.bytes) return {std::nullopt, file.strReason};
-    const ReadOutcome read = ReadDecodeFile(*file.bytes);
+OpenedTag TagFromDecodeFile(std::string_view strBytes) {
+    const ReadOutcome read = ReadDecodeFile(strBytes);
     if (read.rejection != Rejection::None) return {std::nullopt, read.strReason};
     std::optional<TagFields> fields = TagFromRecords(read.records);
     if (!fields) return {std::nullopt, "its records do not tell the model year"};

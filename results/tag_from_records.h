@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "decoder/tag_fields.h"
 #include "results/decode_file_reader.h"
@@ -26,9 +27,8 @@ struct OpenedTag {
     std::string strReason;  // one line, set when fields is not
 };
 
-// Reads the regular file strPath (at most kMaxDecodeFileSize bytes, opened
-// without blocking) as a decode file and works out its tag.
-OpenedTag OpenDecodeFile(const std::string& strPath);
+// The bytes of a decode file read as one, and its tag worked out.
+OpenedTag TagFromDecodeFile(std::string_view strBytes);
 
 // "The file NAME could not be opened: REASON."
 std::string OpenFailureMessage(const std::string& strName, const std::string& strReason);

@@ -9,7 +9,7 @@
 #include "decoder/decode.h"
 #include "results/decode_file.h"
 #include "results/result_lines.h"
-#include "results/tag_from_records.h"
+#include "results/open_decode_file.h"
 #include "support/tag.h"
 
 namespace vexlor {
