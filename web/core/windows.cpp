@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "decoder/tag_fields.h"
 #include "form/accessible_texts.h"
 #include "form/control_ids.h"
 #include "form/control_table.h"
-#include "form/sample_tag.h"
+#include "form/data_fields.h"
 #include "js_text.h"
 
 namespace vexlor::web {
