@@ -1,0 +1,28 @@
+// Starts the page: loads the core, draws the tag form and keeps the site
+// available offline.
+
+import { startTagForm } from './tag_form_page.js';
+import createVexlorCore from '../vexlor-core.mjs';
+
+const status = document.getElementById('status');
+const announce = (text) => {
+  status.textContent = '';
+  setTimeout(() => { status.textContent = text; }, 50);
+};
+
+try {
+  const core = await createVexlorCore();
+  const form = document.getElementById('tag-form');
+  const template = core.windowTemplate(core.windowIds().tagForm);
+  document.getElementById('window-caption').textContent = template.caption;
+  document.title = template.caption;
+  startTagForm(core, form, announce);
+  form.removeAttribute('aria-busy');
+  document.documentElement.dataset.ready = 'true';
+} catch (error) {
+  const failure = document.getElementById('start-failure');
+  failure.textContent = `The decoder could not start in this browser: ${error}`;
+  failure.hidden = false;
+}
+
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -1,0 +1,55 @@
+// The tag form on the page: drawn from the form's template, driven by the
+// core's form logic through the page's controls, with the buttons at its edge.
+
+import { openAbout, openHelpDecoding, openWebSites } from './info_windows.js';
+import { messageBox, moveFocus } from './modal.js';
+import { PageControls } from './page_controls.js';
+import { openResults } from './results_view.js';
+import { renderForm } from './template_view.js';
+
+export function startTagForm(core, host, announce) {
+  const ids = core.controlIds();
+  const texts = core.programTexts();
+  const template = core.windowTemplate(core.windowIds().tagForm);
+  let session = null;
+
+  const comboHandlers = (id) => id === ids.year
+    ? { focus() {}, dropDown() {}, pick: (index) => session.onYearSelChange(index), typed: () => session.onYearEditChange() }
+    : { focus: () => session.onFocus(id), dropDown: () => session.onDropDown(id), pick: () => session.onPick(id), typed() {} };
+  // A page cannot end itself: the form's Exit button has no place here.
+  const { node, controls } = renderForm(template, { skip: (control) => control.id === ids.exitButton, comboHandlers });
+
+  const decode = () => {
+    const view = session.decode();
+    if (view) openResults(core, texts, view, announce);
+  };
+  const buttons = {
+    [ids.programInfo]: () => openAbout(core, texts),
+    [ids.favoriteWebSites]: () => openWebSites(core, texts),
+    [ids.clearAll]: () => session.onClearAll(),
+    [ids.decode]: decode,
+    [ids.helpDecoding]: () => openHelpDecoding(core, (ok) => session.onHelpDecoding(ok)),
+  };
+  for (const [id, press] of Object.entries(buttons)) controls.get(Number(id))?.root.addEventListener('click', press);
+
+  // Enter in a field presses Decode, the form's default button; Alt with a
+  // button's or a label's underlined letter presses it or moves to its field.
+  node.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' && event.target.matches('input')) {
+      event.preventDefault();
+      decode();
+    } else if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
+      const target = [...controls.values()].find((c) => c.letter === event.key.toLowerCase() && !c.root.hidden);
+      if (!target) return;
+      event.preventDefault();
+      if (target.buddy >= 0) controls.get(target.buddy)?.root.querySelector('input')?.focus();
+      else target.root.click();
+    }
+  });
+
+  host.replaceChildren(node);
+  session = new core.TagFormSession(new PageControls(controls, { messageBox, moveFocus }));
+  session.initForm();
+  controls.get(ids.year).combo.input.focus();
+  return session;
+}
