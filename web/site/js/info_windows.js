@@ -2,7 +2,7 @@
 
 import { element, placeAt } from './dom.js';
 import { openModal } from './modal.js';
-import { canvas, renderFlow } from './template_view.js';
+import { canvas, inside, renderFlow } from './template_view.js';
 
 // About: the version line is written when the window opens, as the desktop does.
 export function openAbout(core, texts) {
@@ -23,11 +23,8 @@ export function openAbout(core, texts) {
 export function openWebSites(core, texts) {
   const template = core.windowTemplate(core.windowIds().webSites);
   const ids = core.controlIds();
-  const link = (site, text) => () => {
-    const anchor = element('a', { class: 'site-link', href: `https://${site}/`, target: '_blank',
-      rel: 'noopener noreferrer' }, text);
-    return anchor;
-  };
+  const link = (url, text) => () => element('a', { class: 'site-link', href: url, target: '_blank',
+    rel: 'noopener noreferrer' }, text);
   openModal({
     caption: template.accessibleName, className: 'web-sites',
     fill(dialog, heading) {
@@ -35,8 +32,8 @@ export function openWebSites(core, texts) {
       dialog.append(renderFlow(template, {
         special: {
           [ids.webHeading]: (control) => element('p', { class: 'static centred web-heading' }, control.text),
-          [ids.goToVelk]: link(texts.researchSite, texts.researchSiteLinkText),
-          [ids.goToSorvan]: link(texts.partnerSite, texts.partnerSiteLinkText),
+          [ids.goToVelk]: link(texts.researchGroupUrl, texts.researchGroupLinkText),
+          [ids.goToSorvan]: link(texts.partnerClubUrl, texts.partnerClubLinkText),
         },
         clicks: { [ids.ok]: () => dialog.close() },
       }));
@@ -78,10 +75,8 @@ function drawSampleTag(core) {
   drawing.setAttribute('aria-hidden', 'true');
   drawing.style.setProperty('--ox', outline.x);
   drawing.style.setProperty('--oy', outline.y);
-  const inside = (c) => c.x >= outline.x && c.y >= outline.y && c.x + c.cx <= outline.x + outline.cx
-    && c.y < outline.y + outline.cy;
   for (const control of form.controls) {
-    if (control.hidden || !inside(control) || control.kind === 'PushButton') continue;
+    if (control.hidden || !inside(control, outline) || control.kind === 'PushButton') continue;
     const text = values.has(control.id) ? values.get(control.id) : control.text;
     const node = element('div', { class: `ctl ${control.kind}${control.centred ? ' centred' : ''}` },
       control.kind === 'StaticText' || values.has(control.id) ? text : '');

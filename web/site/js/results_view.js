@@ -19,7 +19,7 @@ export function openResults(core, texts, view, announce) {
             list.append(...view.lines.map((line) => element('li', {}, line)));
             return list;
           },
-          [ids.resultsEmail]: (control) => emailRequest(control.text, texts.email, view.mailtoUrl),
+          [ids.resultsEmail]: (control) => emailRequest(control.text, texts.contactEmail, view.mailtoUrl),
           [ids.resultsSaved]: () => {
             saved = element('p', { class: 'static saved', role: 'status' });
             return saved;
@@ -28,7 +28,7 @@ export function openResults(core, texts, view, announce) {
         clicks: {
           [ids.saveToFile]: () => {
             const name = saveFile(view);
-            saved.textContent = `${texts.savedAs}${name}`;
+            saved.textContent = `${texts.savedAsPrefix}${name}`;
           },
           [ids.ok]: () => dialog.close(),
         },
@@ -57,11 +57,12 @@ function emailRequest(text, address, mailtoUrl) {
   return request;
 }
 
-// Downloads the decode file as the desktop writes it today; returns its name.
+// Downloads the decode file as the desktop writes it today under its default
+// name (the core names one when the decode gives none); returns the name.
 function saveFile(view) {
   const today = new Date();
   const bytes = view.fileBytes(today.getFullYear(), today.getMonth() + 1, today.getDate());
-  const name = view.defaultFileName || `${view.key}.txt`;
+  const name = view.downloadFileName;
   const url = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
   const anchor = element('a', { href: url, download: name });
   document.body.append(anchor);

@@ -30,6 +30,8 @@ export function startTagForm(core, host, announce) {
     [ids.decode]: decode,
     [ids.helpDecoding]: () => openHelpDecoding(core, (ok) => session.onHelpDecoding(ok)),
   };
+  // Enter presses Decode wherever the focus stands in the form.
+  controls.get(ids.decode)?.root.classList.add('default');
   for (const [id, press] of Object.entries(buttons)) controls.get(Number(id))?.root.addEventListener('click', press);
 
   // Enter in a field presses Decode, the form's default button; Alt with a

@@ -18,6 +18,7 @@ export function canvas(className, width, height) {
 // Returns the canvas and the controls by id ({ root, combo, field, textNode, letter }).
 export function renderForm(template, { skip, comboHandlers }) {
   const node = canvas('tag', template.cx, template.cy);
+  const outline = template.controls.find((control) => control.kind === 'GroupBox');
   const controls = new Map();
   const labels = [];
   for (const control of template.controls) {
@@ -25,8 +26,11 @@ export function renderForm(template, { skip, comboHandlers }) {
     const rendered = renderControl(control, comboHandlers);
     const { root } = rendered;
     root.classList.add('ctl', control.kind);
+    if (control.id >= 0) root.dataset.id = control.id;
+    if (outline && control !== outline && inside(control, outline)) root.classList.add('on-plate');
     placeAt(root, control);
-    root.style.setProperty('--order', control.y * 1000 + control.x);
+    // In one column the controls stand row by row as on the tag.
+    root.style.setProperty('--order', Math.round(control.y / 5) * 1000 + control.x);
     root.hidden = control.hidden;
     if (control.disabled) root.classList.add('disabled');
     if (control.toolTip) describe(root, rendered, control);
@@ -53,7 +57,9 @@ function renderControl(control, comboHandlers) {
       combo.input.setAttribute('aria-label', name);
       for (const entry of control.list) combo.add(entry);
       if (control.disabled) combo.enabled = false;
-      return { root: combo.root, combo };
+      const root = element('div');
+      root.append(combo.root);
+      return { root, combo };
     }
     case 'EditBox': {
       const field = element('input', { id: `c${control.id}`, type: 'text', 'aria-label': name, autocomplete: 'off',
@@ -72,14 +78,19 @@ function renderControl(control, comboHandlers) {
       return { root, textNode: root, letter, buddy: control.buddy };
     }
     case 'PushButton': {
-      const root = element('button', { type: 'button', class: control.defaultButton ? 'push default' : 'push',
-        disabled: control.disabled });
+      const root = element('button', { type: 'button', class: 'push', disabled: control.disabled });
       const letter = showMnemonic(root, control.mnemonicText);
       return { root, textNode: root, letter };
     }
     default:  // the tag's outline and rivets: drawing only
       return { root: element('div', { 'aria-hidden': 'true' }) };
   }
+}
+
+// Whether a control stands on the tag (inside its outline).
+export function inside(control, outline) {
+  return control.x >= outline.x && control.y >= outline.y && control.x + control.cx <= outline.x + outline.cx
+    && control.y < outline.y + outline.cy;
 }
 
 // The tool tip: shown on hover and read out as the field's description.
