@@ -118,7 +118,7 @@ void ResultsWindow::OnSaveToFile() {
 void ResultsWindow::ShowSavedPath(const QString& strPath) {
     auto* line = ControlAs<QLabel>(ctl::ResultsSaved);
     if (!line) return;
-    const QString text = QStringLiteral("Saved as ") + strPath;
+    const QString text = ToQString(kSavedAsPrefix) + strPath;
     line->setText(line->fontMetrics().elidedText(text, Qt::ElideMiddle, line->width()));
     line->setToolTip(text);
     line->setAccessibleName(text);

@@ -16,6 +16,7 @@
 #include "app/results_window.h"
 #include "app/web_sites_dialog.h"
 #include "form/control_ids.h"
+#include "form/pick_list_boxes.h"
 
 namespace vexlor {
 
@@ -59,28 +60,14 @@ void TagFormWindow::WireBoxes() {
         connect(year, &QComboBox::activated, this, [&form](int nIndex) { form.OnYearSelChange(nIndex); });
         connect(year->lineEdit(), &QLineEdit::textEdited, this, [&form] { form.OnYearEditChange(); });
     }
-    // The pick-lists: rebuilt when a list drops down and when a box gets the
-    // focus; a pick re-checks the fields that depend on it.
-    const struct {
-        int nId;
-        void (TagForm::*onDropDown)();
-        void (TagForm::*onFocus)();
-        void (TagForm::*onPick)();
-    } kBoxes[] = {
-        {ctl::VinPrefix, &TagForm::FillVinPrefixList, nullptr, &TagForm::OnVinPrefixSelChange},
-        {ctl::Style, &TagForm::FillStyleList, &TagForm::FillStyleList, &TagForm::OnStyleSelChange},
-        {ctl::Plant, &TagForm::FillPlantList, &TagForm::FillPlantList, &TagForm::OnPlantSelChange},
-        {ctl::Trim, &TagForm::FillTrimList, &TagForm::FillTrimList, nullptr},
-        {ctl::Seat, &TagForm::FillSeatList, &TagForm::FillSeatList, nullptr},
-        {ctl::LowerPaint, &TagForm::FillLowerPaintList, nullptr, &TagForm::OnLowerPaintSelChange},
-        {ctl::TopPaint, &TagForm::FillTopPaintList, &TagForm::FillTopPaintList, nullptr},
-    };
-    for (const auto& row : kBoxes) {
+    // The pick-lists: each box runs what the form's table names for it.
+    for (const PickListBox& row : PickListBoxes()) {
         FormComboBox* box = Box(row.nId);
         if (!box) continue;
-        if (row.onDropDown) box->OnDropDown([&form, fill = row.onDropDown] { (form.*fill)(); });
-        if (row.onFocus) box->OnFocusIn([&form, fill = row.onFocus] { (form.*fill)(); });
-        if (row.onPick) connect(box, &QComboBox::activated, this, [&form, pick = row.onPick] { (form.*pick)(); });
+        const int nId = row.nId;
+        if (row.onDropDown) box->OnDropDown([&form, nId] { form.OnDropDown(nId); });
+        if (row.onFocus) box->OnFocusIn([&form, nId] { form.OnFocus(nId); });
+        if (row.onPick) connect(box, &QComboBox::activated, this, [&form, nId] { form.OnPick(nId); });
     }
 }
 

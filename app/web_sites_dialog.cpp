@@ -17,8 +17,8 @@ namespace {
 
 constexpr int kHeadingCellHeight = 30;
 
-void OpenSite(std::string_view strHost) {
-    Launcher().OpenUrl(QUrl(QStringLiteral("http://") + ToQString(strHost)));
+void OpenSite(std::string_view strUrl) {
+    Launcher().OpenUrl(QUrl(ToQString(strUrl)));
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ WebSitesDialog::WebSitesDialog(QWidget* parent) : TemplateDialog(WebSitesTemplat
         connect(sorvan, &QPushButton::clicked, this, &WebSitesDialog::OnGoToSorvan);
 }
 
-void WebSitesDialog::OnGoToVelk() { OpenSite(kResearchGroupSite); }
-void WebSitesDialog::OnGoToSorvan() { OpenSite(kPartnerClubSite); }
+void WebSitesDialog::OnGoToVelk() { OpenSite(kResearchGroupUrl); }
+void WebSitesDialog::OnGoToSorvan() { OpenSite(kPartnerClubUrl); }
 
 }  // namespace vexlor

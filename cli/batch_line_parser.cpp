@@ -6,7 +6,7 @@
 
 #include <simdjson.h>
 
-#include "cli/field_names.h"
+#include "decoder/field_names.h"
 
 namespace vexlor {
 

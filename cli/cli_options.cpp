@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "cli/field_names.h"
+#include "decoder/field_names.h"
 
 #include <string_view>
 #include <utility>

@@ -12,6 +12,9 @@ inline constexpr std::string_view kProgramName = "Vexlor";
 inline constexpr std::string_view kEmailAddress = VEXLOR_CONTACT_EMAIL;
 inline constexpr std::string_view kResearchGroupSite = VEXLOR_RESEARCH_SITE;
 inline constexpr std::string_view kPartnerClubSite = VEXLOR_PARTNER_SITE;
+// The addresses the Favorite Web Sites buttons open.
+inline constexpr std::string_view kResearchGroupUrl = "http://" VEXLOR_RESEARCH_SITE;
+inline constexpr std::string_view kPartnerClubUrl = "http://" VEXLOR_PARTNER_SITE;
 
 // The request under the results list.
 inline constexpr std::string_view kResultsEmailRequest =
@@ -19,6 +22,9 @@ inline constexpr std::string_view kResultsEmailRequest =
 // The request in the About and Favorite Web Sites dialogs.
 inline constexpr std::string_view kDialogEmailRequest =
     "Please e-mail your tag data or the saved data file to VELK at " VEXLOR_CONTACT_EMAIL ".";
+
+// Where the last save went, before its path, along the results window's bottom.
+inline constexpr std::string_view kSavedAsPrefix = "Saved as ";
 
 // The About dialog's own lines.
 inline constexpr std::string_view kAboutVersionLine = "Vexlor Version " VEXLOR_VERSION;

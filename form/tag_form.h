@@ -62,6 +62,13 @@ public:
     // is found filled or the form is cleared, so a keyboard user tabbing
     // through with an empty style is not sent back to it again and again.
     void RequireStyle(int nCause);
+    // A pick-list box's list dropped down, it got the focus, or the user
+    // picked an entry: runs that box's handler of PickListBoxes(). False when
+    // the box has none for the event (or nId is no pick-list box).
+    bool OnDropDown(int nId);
+    bool OnFocus(int nId);
+    bool OnPick(int nId);
+
     // The cause of the last style request shown; 0 before the first.
     int StyleGuard() const { return m_nStyleGuard; }
 

@@ -14,7 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
-#include "cli/field_names.h"
+#include "decoder/field_names.h"
 #include "cli/json_output.h"
 #include "decoder/decode.h"
 #include "decoder/tag_fields.h"

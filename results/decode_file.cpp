@@ -149,6 +149,18 @@ std::string DecodeFileDate(std::time_t tNow) {
     return FormatDate(tmDate);
 }
 
+std::string DecodeFileDate(int nYear, int nMonth, int nDay) {
+    if (nYear < 1 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1) return {};
+    const bool bLeap = (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
+    constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (nDay > kDaysInMonth[static_cast<size_t>(nMonth - 1)] + (nMonth == 2 && bLeap ? 1 : 0)) return {};
+    std::tm tmDate{};
+    tmDate.tm_year = nYear - 1900;
+    tmDate.tm_mon = nMonth - 1;
+    tmDate.tm_mday = nDay;
+    return FormatDate(tmDate);
+}
+
 std::optional<std::time_t> SourceDateEpoch() {
     const char* pszValue = std::getenv("SOURCE_DATE_EPOCH");
     if (pszValue == nullptr || *pszValue == '\0') return std::nullopt;

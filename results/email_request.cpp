@@ -6,9 +6,6 @@
 namespace vexlor {
 namespace {
 
-constexpr std::string_view kSubject = "Cowl tag decode";
-constexpr std::string_view kAttachNote = "Please attach the saved decode file: ";
-
 std::string PercentEncoded(std::string_view strText) {
     constexpr char kHex[] = "0123456789ABCDEF";
     std::string strOut;
@@ -32,7 +29,7 @@ std::string PercentEncoded(std::string_view strText) {
 EmailRequest BuildEmailRequest(const DecodeResult& result, const std::string& strSavedPath, bool bCanAttach) {
     EmailRequest request;
     request.strAddress = std::string(kResearchGroupEmail);
-    request.strSubject = std::string(kSubject);
+    request.strSubject = std::string(kEmailSubject);
     // A typed key may hold a line end; a subject has one line.
     if (const std::string strKey = SingleLine(DecodeKey(result)); !strKey.empty()) request.strSubject += " " + strKey;
     if (strSavedPath.empty()) return request;

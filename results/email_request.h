@@ -22,6 +22,11 @@ struct EmailRequest {
 // The research group's address, as the build sets it.
 inline constexpr std::string_view kResearchGroupEmail = VEXLOR_CONTACT_EMAIL;
 
+// The subject before the VIN key or body number.
+inline constexpr std::string_view kEmailSubject = "Cowl tag decode";
+// The body's request when the file cannot be attached, before the file's name.
+inline constexpr std::string_view kAttachNote = "Please attach the saved decode file: ";
+
 // The desktop's e-mail helper; it takes attachments.
 inline constexpr std::string_view kEmailHelper = "xdg-email";
 

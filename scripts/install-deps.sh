@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; does nothing when
-# they are all there already. Needs root (or sudo) only when something is missing.
+# Installs the Debian packages the build and the tests need (with --web only
+# those of the web edition); does nothing when they are all there already.
+# Needs root (or sudo) only when something is missing.
 set -euo pipefail
 
+# The web edition: the WebAssembly compiler (its optimiser needs acorn), node
+# for the module's tests, the icons rendered to PNG, and the browser tests' chromium.
+web_packages=(cmake ninja-build emscripten node-acorn nodejs librsvg2-bin python3 chromium jq)
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libsqlite3-dev sqlite3
@@ -11,9 +15,12 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth jq
   scdoc librsvg2-bin
+  "${web_packages[@]}"
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
 )
-if [[ ${1:-} == --runtime-only ]]; then
+if [[ ${1:-} == --web ]]; then
+  packages=("${web_packages[@]}")
+elif [[ ${1:-} == --runtime-only ]]; then
   packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libsimdjson-dev libsqlite3-dev qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
 fi
 

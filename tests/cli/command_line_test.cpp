@@ -4,7 +4,7 @@
 // saving: the current directory, refusals and messages, programs started on
 // the saved file, never through a shell.
 #include "cli/cli_options.h"
-#include "cli/field_names.h"
+#include "decoder/field_names.h"
 #include "cli/program_start.h"
 #include "cli_test_support.h"
 #include "support/tag.h"

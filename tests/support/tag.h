@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-#include "cli/field_names.h"
+#include "decoder/field_names.h"
 #include "decoder/tag_fields.h"
 
 namespace vexlor::testing_support {

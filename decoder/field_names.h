@@ -1,6 +1,6 @@
 #pragma once
-// The name of each tag text on the command line (--year, --vin, ...) and as a
-// key of a batch line ({"year": "1969", ...}).
+// The name of each tag text on the command line (--year, --vin, ...), as a
+// key of a batch line ({"year": "1969", ...}) and of the web decode call.
 
 #include <array>
 #include <optional>

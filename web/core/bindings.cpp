@@ -1,0 +1,29 @@
+// The module's exports; web/core/README.md describes them.
+#include <emscripten/bind.h>
+
+#include "decode_view.h"
+#include "tag_form_session.h"
+#include "windows.h"
+
+EMSCRIPTEN_BINDINGS(vexlor_core) {
+    using namespace emscripten;
+    using namespace vexlor::web;
+    function("windowIds", &WindowIds);
+    function("controlIds", &ControlIds);
+    function("windowTemplate", &WindowTemplate);
+    function("programTexts", &ProgramTexts);
+    function("sampleTagValues", &SampleTagValuesJs);
+    function("decodeFields", &DecodeFields);
+    function("fileBytesOfFields", &FileBytesOfFields);
+    class_<TagFormSession>("TagFormSession")
+        .constructor<val>()
+        .function("initForm", &TagFormSession::InitForm)
+        .function("onYearSelChange", &TagFormSession::OnYearSelChange)
+        .function("onYearEditChange", &TagFormSession::OnYearEditChange)
+        .function("onClearAll", &TagFormSession::OnClearAll)
+        .function("onHelpDecoding", &TagFormSession::OnHelpDecoding)
+        .function("onDropDown", &TagFormSession::OnDropDown)
+        .function("onFocus", &TagFormSession::OnFocus)
+        .function("onPick", &TagFormSession::OnPick)
+        .function("decode", &TagFormSession::Decode);
+}

@@ -1,0 +1,91 @@
+#include "decode_view.h"
+
+#include <string>
+#include <vector>
+
+#include "decoder/decode.h"
+#include "decoder/field_names.h"
+#include "js_text.h"
+#include "results/decode_file.h"
+#include "results/decode_json.h"
+#include "results/email_request.h"
+#include "results/result_lines.h"
+
+namespace vexlor::web {
+
+using emscripten::val;
+
+namespace {
+
+std::string DownloadFileName(const DecodeResult& result) {
+    std::string strName = DefaultFileName(result);
+    return strName.empty() ? std::string(kFallbackFileName) : strName;
+}
+
+// fileBytes(year, month, day) of these fields: FileBytesOfFields with the
+// fields bound, so a view keeps its own decode whatever is decoded later.
+val FileBytesFunction(const val& fields) {
+    return val::module_property("fileBytesOfFields").call<val>("bind", val::null(), fields);
+}
+
+}  // namespace
+
+val FieldsToJs(const TagFields& fields) {
+    val object = val::object();
+    for (const FieldName& row : kFieldNames) object.set(std::string(row.strName), ToJs(FieldText(fields, row.field)));
+    return object;
+}
+
+TagFields FieldsFromJs(const val& object) {
+    TagFields fields;
+    fields.strYear = "1967";
+    if (!object.isNull() && !object.isUndefined()) {
+        for (const FieldName& row : kFieldNames) {
+            const val text = object[std::string(row.strName)];
+            if (!text.isUndefined()) FieldText(fields, row.field) = FromJs(text);
+        }
+    }
+    return fields;
+}
+
+val DecodeView(const TagFields& fields, const DecodeResult& result) {
+    const std::string strDownloadName = DownloadFileName(result);
+    // A browser saves to its downloads: the body asks to attach that file.
+    const EmailRequest request = BuildEmailRequest(result, strDownloadName, false);
+    val view = val::object();
+    view.set("lines", ToJsArray(BuildResultLines(result)));
+    view.set("key", ToJs(DecodeKey(result)));
+    view.set("defaultFileName", ToJs(DefaultFileName(result)));
+    view.set("downloadFileName", ToJs(strDownloadName));
+    view.set("emailSubject", ToJs(request.strSubject));
+    view.set("mailtoUrl", ToJs(MailtoUrl(request)));
+    const val jsFields = FieldsToJs(fields);
+    view.set("fields", jsFields);
+    view.set("fileBytes", FileBytesFunction(jsFields));
+    return view;
+}
+
+// Saved under the default name, so no directory was chosen: line 5 names
+// none, as the desktop's file does then.
+val FileBytesOfFields(const val& object, int nYear, int nMonth, int nDay) {
+    const std::string strDate = DecodeFileDate(nYear, nMonth, nDay);
+    if (strDate.empty()) return val::null();
+    const DecodeResult result = Decode(FieldsFromJs(object));
+    return ToUint8Array(DecodeFileContent(result, BuildResultLines(result), strDate, "", std::nullopt));
+}
+
+val DecodeFields(const val& object) {
+    const TagFields fields = FieldsFromJs(object);
+    const DecodeResult result = Decode(fields);
+    const std::vector<std::string> lines = BuildResultLines(result);
+    std::string strJson;
+    AppendDecodeJson(strJson, result, lines);
+    val decoded = val::object();
+    decoded.set("lines", ToJsArray(lines));
+    // The JSON is UTF-8 already, which is how a std::string crosses.
+    decoded.set("json", val(strJson));
+    decoded.set("fileBytes", FileBytesFunction(FieldsToJs(fields)));
+    return decoded;
+}
+
+}  // namespace vexlor::web
