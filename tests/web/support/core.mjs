@@ -13,7 +13,7 @@ export const core = await createVexlorCore({ wasmBinary: readFileSync(join(siteD
 export const ids = core.controlIds();
 export const tagForm = core.windowTemplate(core.windowIds().tagForm);
 
-// A form of in-memory controls as the template starts them.
+// A form of in-memory controls as the window starts them.
 export function memoryForm(text = () => '') {
   const state = new Map(tagForm.controls.filter((c) => c.id >= 0).map((c) => [c.id,
     { text: c.kind === 'ComboBox' ? text(c) : c.text, list: [...c.list], shown: !c.hidden, enabled: !c.disabled }]));
@@ -24,7 +24,9 @@ export function memoryForm(text = () => '') {
     resetList: (id) => { state.get(id).list = []; }, addString: (id, t) => state.get(id).list.push(t),
     getList: (id) => state.get(id).list, getCurSel: () => -1, setFocus() {}, messageBox() {},
   };
-  return { state, session: new core.TagFormSession(controls) };
+  const session = new core.TagFormSession(controls);
+  session.initForm();
+  return { state, session };
 }
 
 // The control id of each command-line field name, read from a decode of a
@@ -42,7 +44,7 @@ const cli = fileURLToPath(new URL('../../../build/cli/vexlor-decode', import.met
 // The native decode of a tag { name: text }: its lines, and with epoch given
 // the decode file it saves under its default name on that (UTC) day.
 export function nativeDecode(tag, epoch) {
-  const args = Object.entries(tag).map(([name, text]) => `--${name}=${text}`);
+  const args = Object.entries(tag).map(([name, text]) => (name === 'sample' ? '--sample' : `--${name}=${text}`));
   if (epoch === undefined) return execFileSync(cli, args, { encoding: 'latin1' }).split('\n').slice(0, -1);
   const dir = mkdtempSync(join(tmpdir(), 'vexlor-web-'));
   execFileSync(cli, [...args, '--save-default'], { cwd: dir, env: { ...process.env, SOURCE_DATE_EPOCH: String(epoch) } });

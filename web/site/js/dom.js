@@ -40,7 +40,13 @@ export function splitMnemonic(mnemonicText) {
 // Fills a node with a mnemonic text, its letter underlined; returns the letter.
 export function showMnemonic(node, mnemonicText) {
   const { text, letter, at } = splitMnemonic(mnemonicText);
-  if (at < 0) node.textContent = text;
-  else node.replaceChildren(text.slice(0, at), element('span', { class: 'mnemonic' }, text[at]), text.slice(at + 1));
+  if (at < 0) {
+    node.textContent = text;
+  } else {
+    // One inline run, so that a flex button still reads it as one word.
+    const run = element('span');
+    run.append(text.slice(0, at), element('span', { class: 'mnemonic' }, text[at]), text.slice(at + 1));
+    node.replaceChildren(run);
+  }
   return letter;
 }
