@@ -150,7 +150,7 @@ std::string DecodeFileDate(std::time_t tNow) {
 }
 
 std::string DecodeFileDate(int nYear, int nMonth, int nDay) {
-    if (nYear < 1 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1) return {};
+    if (nYear < 1000 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1) return {};
     const bool bLeap = (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
     constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (nDay > kDaysInMonth[static_cast<size_t>(nMonth - 1)] + (nMonth == 2 && bLeap ? 1 : 0)) return {};

@@ -51,8 +51,8 @@ std::string DecodeKey(const DecodeResult& result);
 // SOURCE_DATE_EPOCH is set to a number, that moment's UTC date.
 std::string DecodeFileDate(std::time_t tNow);
 
-// The date of line 2 for a calendar day given as numbers (month 1-12, year
-// 1-9999), where no clock is asked; empty for anything that is no such day.
+// The date of line 2 for a calendar day given as numbers (a four-digit year,
+// month 1-12), where no clock is asked; empty for anything that is no such day.
 std::string DecodeFileDate(int nYear, int nMonth, int nDay);
 
 // SOURCE_DATE_EPOCH as seconds since 1970, when it is set, holds nothing but

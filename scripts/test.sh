@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the unit and window tests, the
-# checks of the install tree and the Debian package, the fuzz corpus replayed
-# with a short fuzzing run of each target, and the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the unit and window tests, the web
+# edition's core against the native decoder, the checks of the install tree
+# and the Debian package, the fuzz corpus replayed with a short fuzzing run of
+# each target, and the unit tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +15,9 @@ echo "== build and test =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXLOR_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== web edition: the WebAssembly core against the native decoder =="
+bash scripts/test-web-core.sh build
 
 echo "== install tree, desktop entry, AppStream metadata, man pages, completion, Debian package =="
 bash scripts/check-install.sh build

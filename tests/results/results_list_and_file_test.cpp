@@ -97,6 +97,23 @@ TEST(DecodeFileDate, SourceDateEpochElseTheLocalDate) {
     ::unsetenv("SOURCE_DATE_EPOCH");
 }
 
+// A day given as numbers (where the caller has no clock of its own): calendar days only, four-digit years.
+TEST(DecodeFileDate, OfACalendarDay) {
+    const struct {
+        int nYear, nMonth, nDay;
+        const char* pszDate;
+    } kCases[] = {
+        {2005, 7, 4, "07-04-2005"},   {2024, 2, 29, "02-29-2024"}, {2000, 2, 29, "02-29-2000"},
+        {1900, 2, 29, ""},            {2023, 2, 29, ""},           {2005, 4, 30, "04-30-2005"},
+        {2005, 4, 31, ""},            {2005, 12, 31, "12-31-2005"}, {2005, 13, 1, ""},
+        {2005, 0, 1, ""},             {2005, 1, 0, ""},            {1000, 1, 1, "01-01-1000"},
+        {999, 12, 31, ""},            {9999, 12, 31, "12-31-9999"}, {10000, 1, 1, ""},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(DecodeFileDate(c.nYear, c.nMonth, c.nDay), c.pszDate) << c.nYear << "-" << c.nMonth << "-" << c.nDay;
+    }
+}
+
 TEST(DefaultName, VinKeyElseYearAndBodyNumberElseNone) {
     for (const auto& [pszTail, pszPlantBody, pszName] : {
              std::tuple{"7N100001", "N065727", "124377N100001.txt"}, {"7n______", "N______", "124377n______.txt"},

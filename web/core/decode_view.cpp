@@ -28,11 +28,23 @@ val FileBytesFunction(const val& fields) {
     return val::module_property("fileBytesOfFields").call<val>("bind", val::null(), fields);
 }
 
+// The field names as JavaScript strings, made once.
+const std::vector<val>& FieldKeys() {
+    static const std::vector<val> keys = [] {
+        std::vector<val> made;
+        for (const FieldName& row : kFieldNames) made.emplace_back(std::string(row.strName));
+        return made;
+    }();
+    return keys;
+}
+
 }  // namespace
 
 val FieldsToJs(const TagFields& fields) {
     val object = val::object();
-    for (const FieldName& row : kFieldNames) object.set(std::string(row.strName), ToJs(FieldText(fields, row.field)));
+    for (size_t i = 0; i < kFieldNames.size(); ++i) {
+        object.set(FieldKeys()[i], ToJs(FieldText(fields, kFieldNames[i].field)));
+    }
     return object;
 }
 
@@ -40,9 +52,8 @@ TagFields FieldsFromJs(const val& object) {
     TagFields fields;
     fields.strYear = "1967";
     if (!object.isNull() && !object.isUndefined()) {
-        for (const FieldName& row : kFieldNames) {
-            const val text = object[std::string(row.strName)];
-            if (!text.isUndefined()) FieldText(fields, row.field) = FromJs(text);
+        for (size_t i = 0; i < kFieldNames.size(); ++i) {
+            ReadJsString(object[FieldKeys()[i]], FieldText(fields, kFieldNames[i].field));
         }
     }
     return fields;
@@ -84,7 +95,7 @@ val DecodeFields(const val& object) {
     decoded.set("lines", ToJsArray(lines));
     // The JSON is UTF-8 already, which is how a std::string crosses.
     decoded.set("json", val(strJson));
-    decoded.set("fileBytes", FileBytesFunction(FieldsToJs(fields)));
+    decoded.set("fileBytes", FileBytesFunction(object));
     return decoded;
 }
 

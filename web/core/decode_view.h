@@ -15,8 +15,8 @@ inline constexpr std::string_view kFallbackFileName = "decode.txt";
 
 // { year: "1969", vin: "...", ... }: every field by its command-line name.
 emscripten::val FieldsToJs(const TagFields& fields);
-// The texts of an object keyed by those names; a missing year is "1967" as
-// the form starts, every other missing field is empty.
+// The texts of an object keyed by those names; a missing year (or one that is
+// no string) is "1967" as the form starts, every other such field is empty.
 TagFields FieldsFromJs(const emscripten::val& object);
 
 // { lines, key, defaultFileName, downloadFileName, emailSubject, mailtoUrl,
@@ -29,7 +29,8 @@ emscripten::val DecodeView(const TagFields& fields, const DecodeResult& result);
 emscripten::val FileBytesOfFields(const emscripten::val& object, int nYear, int nMonth, int nDay);
 
 // { lines, json, fileBytes(year, month, day) }: json is what
-// vexlor-decode --json prints for the same fields, without its line end.
+// vexlor-decode --json prints for the same fields, without its line end;
+// fileBytes reads the object when called.
 emscripten::val DecodeFields(const emscripten::val& object);
 
 }  // namespace vexlor::web

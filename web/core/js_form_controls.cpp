@@ -8,7 +8,9 @@ using emscripten::val;
 
 std::string JsFormControls::GetText(int nId) const { return FromJs(m_controls.call<val>("getText", nId)); }
 
-void JsFormControls::SetText(int nId, std::string_view strText) { m_controls.call<void>("setText", nId, ToJs(strText)); }
+void JsFormControls::SetText(int nId, std::string_view strText) {
+    m_controls.call<void>("setText", nId, ToJs(strText));
+}
 
 void JsFormControls::SetShown(int nId, bool bShown) { m_controls.call<void>("setShown", nId, bShown); }
 

@@ -14,7 +14,10 @@ namespace vexlor::web {
 
 // A JavaScript value as Latin-1 bytes; anything but a string is empty.
 std::string FromJs(const emscripten::val& text);
+// The same into strOut; false, and strOut as it was, for anything but a string.
+bool ReadJsString(const emscripten::val& text, std::string& strOut);
 emscripten::val ToJs(std::string_view strText);
+// An array of the texts, made in one crossing (they travel as one string).
 emscripten::val ToJsArray(const std::vector<std::string>& texts);
 // The bytes as a Uint8Array of their own (not a view of the module's memory).
 emscripten::val ToUint8Array(std::string_view strBytes);
