@@ -4,7 +4,7 @@
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { siteDir } from './site_server.mjs';
 
@@ -39,7 +39,7 @@ export const fieldIds = (() => {
   return Object.fromEntries(Object.entries(fields).map(([name, text]) => [name, name === 'year' ? ids.year : Number(text.slice(1))]));
 })();
 
-const cli = fileURLToPath(new URL('../../../build/cli/vexlor-decode', import.meta.url));
+const cli = resolve(process.env.VEXLOR_DECODE ?? fileURLToPath(new URL('../../../build/cli/vexlor-decode', import.meta.url)));
 
 // The native decode of a tag { name: text }: its lines, and with epoch given
 // the decode file it saves under its default name on that (UTC) day.
