@@ -12,6 +12,7 @@ const announce = (text) => {
 
 try {
   const core = await createVexlorCore();
+  performance.mark('vexlor-core-ready');
   const form = document.getElementById('tag-form');
   const template = core.windowTemplate(core.windowIds().tagForm);
   document.getElementById('window-caption').textContent = template.caption;
@@ -19,6 +20,7 @@ try {
   startTagForm(core, form, announce);
   form.removeAttribute('aria-busy');
   document.documentElement.dataset.ready = 'true';
+  performance.mark('vexlor-form-ready');
 } catch (error) {
   const failure = document.getElementById('start-failure');
   failure.textContent = `The decoder could not start in this browser: ${error}`;
