@@ -4,12 +4,6 @@
 import { startTagForm } from './tag_form_page.js';
 import createVexlorCore from '../vexlor-core.mjs';
 
-const status = document.getElementById('status');
-const announce = (text) => {
-  status.textContent = '';
-  setTimeout(() => { status.textContent = text; }, 50);
-};
-
 try {
   const core = await createVexlorCore();
   performance.mark('vexlor-core-ready');
@@ -17,7 +11,7 @@ try {
   const template = core.windowTemplate(core.windowIds().tagForm);
   document.getElementById('window-caption').textContent = template.caption;
   document.title = template.caption;
-  startTagForm(core, form, announce);
+  startTagForm(core, form);
   form.removeAttribute('aria-busy');
   document.documentElement.dataset.ready = 'true';
   performance.mark('vexlor-form-ready');

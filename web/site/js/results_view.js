@@ -5,7 +5,7 @@ import { element } from './dom.js';
 import { openModal } from './modal.js';
 import { renderFlow } from './template_view.js';
 
-export function openResults(core, texts, view, announce) {
+export function openResults(core, texts, view) {
   const template = core.windowTemplate(core.windowIds().results);
   const ids = core.controlIds();
   let saved = null;
@@ -33,14 +33,17 @@ export function openResults(core, texts, view, announce) {
           [ids.ok]: () => dialog.close(),
         },
       }));
+      // Beside "Save data to a file": the lines as text for any other program.
       const copy = element('button', { type: 'button', class: 'push' }, 'Copy all');
       copy.addEventListener('click', async () => {
-        await navigator.clipboard.writeText(view.lines.join('\n') + '\n');
-        announce('Copied');
+        try {
+          await navigator.clipboard.writeText(view.lines.join('\n') + '\n');
+          saved.textContent = 'Copied';
+        } catch {
+          saved.textContent = 'This browser does not let the page copy';
+        }
       });
-      const mail = element('a', { class: 'push', href: view.mailtoUrl }, 'E-mail');
-      dialog.querySelector('.flow').append(element('div', { class: 'button-row extra' }));
-      dialog.querySelector('.extra').append(copy, mail);
+      dialog.querySelector('.flow > .push').after(copy);
     },
   });
 }

@@ -7,21 +7,26 @@ import { PageControls } from './page_controls.js';
 import { openResults } from './results_view.js';
 import { renderForm } from './template_view.js';
 
-export function startTagForm(core, host, announce) {
+export function startTagForm(core, host) {
   const ids = core.controlIds();
   const texts = core.programTexts();
   const template = core.windowTemplate(core.windowIds().tagForm);
   let session = null;
 
-  const comboHandlers = (id) => id === ids.year
-    ? { focus() {}, dropDown() {}, pick: (index) => session.onYearSelChange(index), typed: () => session.onYearEditChange() }
-    : { focus: () => session.onFocus(id), dropDown: () => session.onDropDown(id), pick: () => session.onPick(id), typed() {} };
+  // Every box tells the form of its focus and drop-down; the year box has
+  // its own pick and typing handlers, typing into any other box runs nothing.
+  const comboHandlers = (id) => ({
+    focus: () => session.onFocus(id),
+    dropDown: () => session.onDropDown(id),
+    pick: (index) => (id === ids.year ? session.onYearSelChange(index) : session.onPick(id)),
+    typed: () => id === ids.year && session.onYearEditChange(),
+  });
   // A page cannot end itself: the form's Exit button has no place here.
   const { node, controls } = renderForm(template, { skip: (control) => control.id === ids.exitButton, comboHandlers });
 
   const decode = () => {
     const view = session.decode();
-    if (view) openResults(core, texts, view, announce);
+    if (view) openResults(core, texts, view);
   };
   const buttons = {
     [ids.programInfo]: () => openAbout(core, texts),
