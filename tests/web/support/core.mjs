@@ -14,9 +14,9 @@ export const ids = core.controlIds();
 export const tagForm = core.windowTemplate(core.windowIds().tagForm);
 
 // A form of in-memory controls as the window starts them.
-export function memoryForm(text = () => '') {
+export function memoryForm() {
   const state = new Map(tagForm.controls.filter((c) => c.id >= 0).map((c) => [c.id,
-    { text: c.kind === 'ComboBox' ? text(c) : c.text, list: [...c.list], shown: !c.hidden, enabled: !c.disabled }]));
+    { text: c.kind === 'ComboBox' ? '' : c.text, list: [...c.list], shown: !c.hidden, enabled: !c.disabled }]));
   const controls = {
     getText: (id) => state.get(id).text, setText: (id, t) => { state.get(id).text = t; },
     setShown: (id, on) => { state.get(id).shown = on; }, isShown: (id) => state.get(id).shown,
