@@ -44,6 +44,10 @@ export function openResults(core, texts, view) {
         }
       });
       dialog.querySelector('.flow > .push').after(copy);
+      // Enter on the list ends the window, as its default button "BACK" does.
+      dialog.querySelector('.results-list').addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') dialog.close();
+      });
     },
   });
 }
