@@ -8,10 +8,9 @@ try {
   const core = await createVexlorCore();
   performance.mark('vexlor-core-ready');
   const form = document.getElementById('tag-form');
-  const template = core.windowTemplate(core.windowIds().tagForm);
-  document.getElementById('window-caption').textContent = template.caption;
-  document.title = template.caption;
-  startTagForm(core, form);
+  const { caption } = startTagForm(core, form);
+  document.getElementById('window-caption').textContent = caption;
+  document.title = caption;
   form.removeAttribute('aria-busy');
   document.documentElement.dataset.ready = 'true';
   performance.mark('vexlor-form-ready');

@@ -1,5 +1,6 @@
 // The tag form on the page: drawn from the form's template, driven by the
 // core's form logic through the page's controls, with the buttons at its edge.
+// The form lives as long as the page; startTagForm returns its template.
 
 import { openAbout, openHelpDecoding, openWebSites } from './info_windows.js';
 import { messageBox, moveFocus } from './modal.js';
@@ -22,7 +23,7 @@ export function startTagForm(core, host) {
     typed: () => id === ids.year && session.onYearEditChange(),
   });
   // A page cannot end itself: the form's Exit button has no place here.
-  const { node, controls } = renderForm(template, { skip: (control) => control.id === ids.exitButton, comboHandlers });
+  const { node, controls, mnemonics } = renderForm(template, { skip: (control) => control.id === ids.exitButton, comboHandlers });
 
   const decode = () => {
     const view = session.decode();
@@ -39,24 +40,26 @@ export function startTagForm(core, host) {
   controls.get(ids.decode)?.root.classList.add('default');
   for (const [id, press] of Object.entries(buttons)) controls.get(Number(id))?.root.addEventListener('click', press);
 
-  // Enter in a field presses Decode, the form's default button; Alt with a
-  // button's or a label's underlined letter presses it or moves to its field.
+  // Enter in a field presses Decode, the form's default button.
   node.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter' && event.target.matches('input')) {
-      event.preventDefault();
-      decode();
-    } else if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
-      const target = [...controls.values()].find((c) => c.letter === event.key.toLowerCase() && !c.root.hidden);
-      if (!target) return;
-      event.preventDefault();
-      if (target.buddy >= 0) controls.get(target.buddy)?.root.querySelector('input')?.focus();
-      else target.root.click();
-    }
+    if (event.key !== 'Enter' || !event.target.matches('input')) return;
+    event.preventDefault();
+    decode();
+  });
+  // Alt with a button's or a label's underlined letter presses the button or
+  // moves to the label's field, while no window stands over the form.
+  document.addEventListener('keydown', (event) => {
+    if (!event.altKey || event.ctrlKey || event.metaKey || event.target.closest?.('dialog')) return;
+    const target = mnemonics.find((c) => c.letter === event.key.toLowerCase() && !c.root.hidden);
+    if (!target) return;
+    event.preventDefault();
+    if (target.buddy >= 0) controls.get(target.buddy)?.root.querySelector('input')?.focus();
+    else target.root.click();
   });
 
   host.replaceChildren(node);
   session = new core.TagFormSession(new PageControls(controls, { messageBox, moveFocus }));
   session.initForm();
   controls.get(ids.year).combo.input.focus();
-  return session;
+  return template;
 }

@@ -15,12 +15,14 @@ export function canvas(className, width, height) {
 
 // The tag form: every control of the template, in template order (the tab
 // order), placed on its rectangle. comboHandlers(id) gives a box's handlers.
-// Returns the canvas and the controls by id ({ root, combo, field, textNode, letter }).
+// Returns the canvas, the controls by id ({ root, combo, field, textNode })
+// and the buttons and labels with an underlined letter ({ root, letter, buddy }).
 export function renderForm(template, { skip, comboHandlers }) {
   const node = canvas('tag', template.cx, template.cy);
   const outline = template.controls.find((control) => control.kind === 'GroupBox');
   const controls = new Map();
   const labels = [];
+  const mnemonics = [];
   for (const control of template.controls) {
     if (skip(control)) continue;
     const rendered = renderControl(control, comboHandlers);
@@ -39,6 +41,7 @@ export function renderForm(template, { skip, comboHandlers }) {
     }
     node.append(root);
     if (rendered.buddy >= 0) labels.push(rendered);
+    if (rendered.letter) mnemonics.push(rendered);
     if (control.id >= 0 && !controls.has(control.id)) controls.set(control.id, rendered);
   }
   // A label names the field beside it; clicking it moves there.
@@ -46,7 +49,7 @@ export function renderForm(template, { skip, comboHandlers }) {
     const target = controls.get(label.buddy);
     if (target) label.root.htmlFor = (target.combo ? target.combo.input : target.field).id;
   }
-  return { node, controls };
+  return { node, controls, mnemonics };
 }
 
 function renderControl(control, comboHandlers) {
