@@ -7,11 +7,12 @@ import { element } from './dom.js';
 
 let pendingFocus = null;
 let openCount = 0;
+let windowsOpened = 0;
 
 // Opens a modal window captioned `caption`; fill(dialog, heading) adds its
 // content. Returns the <dialog>; `closed` runs after it has closed.
 export function openModal({ caption, className = '', role = 'dialog', fill, closed = () => {} }) {
-  const headingId = `dialog-heading-${Date.now()}-${openCount}`;
+  const headingId = `window-caption-${++windowsOpened}`;
   const dialog = element('dialog', { class: `window ${className}`.trim(), role: role === 'dialog' ? null : role,
     'aria-labelledby': headingId });
   const heading = element('h2', { id: headingId, class: 'window-caption' }, caption);
