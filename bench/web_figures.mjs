@@ -24,7 +24,7 @@ try {
     ready.push(await page.evaluate(() => performance.getEntriesByName('vexlor-form-ready')[0].startTime));
     await context.close();
   }
-  console.log(`navigation to a form that takes input, cold cache: median ${median(ready).toFixed(1)} ms of 10 (at most 300 ms)`);
+  console.log(`navigation to a form that takes input, cold cache: median ${median(ready).toFixed(1)} ms of 10, fastest ${Math.min(...ready).toFixed(1)} ms (at most 300 ms)`);
 
   const { context, page } = await openSite(browser, server.url);
   await page.click('[data-id="1051"]');
