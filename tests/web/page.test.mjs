@@ -213,6 +213,14 @@ describe('reach, access and privacy', () => {
     await context.close();
   });
 
+  it('can be installed as an app', async () => {
+    const { context, page } = await open();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const { installabilityErrors } = await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
+    await context.close();
+  });
+
   it('keeps every file of the site for offline use', () => {
     const listed = [...readFileSync(join(siteDir, 'sw.js'), 'utf8').matchAll(/^ {2}'([^']+)',$/gm)].map((m) => m[1]);
     const files = readdirSync(siteDir, { recursive: true, withFileTypes: true }).filter((f) => f.isFile())
