@@ -130,9 +130,15 @@ describe('the tag form', () => {
   it('shows markup typed into every field as text and runs nothing', async () => {
     const { context, page } = await open();
     page.on('dialog', (dialog) => assert.fail(`a script ran: ${dialog.message()}`));
-    for (const id of Object.values(fieldIds)) if (id !== ids.year && await page.isVisible(input(id))) await page.fill(input(id), markup);
-    const lines = await decodedLines(page);
-    assert.ok(lines.some((line) => line.includes('<IMG SRC=X ONERROR=ALERT(1)>')));
+    for (const year of ['1969', '1967']) {
+      await pickYear(page, year);
+      for (const id of Object.values(fieldIds)) if (id !== ids.year && await page.isVisible(input(id))) await page.fill(input(id), markup);
+      assert.ok((await decodedLines(page)).some((line) => line.includes('<IMG SRC=X ONERROR=ALERT(1)>')), year);
+      await page.getByRole('button', { name: 'BACK' }).click();
+    }
+    await page.fill(input(ids.year), markup);
+    await page.keyboard.press('Enter');
+    await page.getByRole('alertdialog').waitFor();
     assert.equal(await page.locator('img[src="x"]').count(), 0);
     await context.close();
   });
@@ -144,7 +150,7 @@ describe('decoding in the page', () => {
     await page.click(`[data-id="${ids.helpDecoding}"]`);
     await page.getByRole('button', { name: 'Sample tag: press to fill in the form' }).press('Enter');
     for (const [id, text] of core.sampleTagValues()) assert.equal(await page.inputValue(input(id)), text);
-    assert.deepEqual(await decodedLines(page), nativeDecode({ sample: '' }).slice(0));
+    assert.deepEqual(await decodedLines(page), nativeDecode({ sample: '' }));
     await context.close();
   });
 
