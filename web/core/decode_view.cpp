@@ -25,7 +25,8 @@ std::string DownloadFileName(const DecodeResult& result) {
 // fileBytes(year, month, day) of these fields: FileBytesOfFields with the
 // fields bound, so a view keeps its own decode whatever is decoded later.
 val FileBytesFunction(const val& fields) {
-    return val::module_property("fileBytesOfFields").call<val>("bind", val::null(), fields);
+    static const val fileBytesOfFields = val::module_property("fileBytesOfFields");
+    return fileBytesOfFields.call<val>("bind", val::null(), fields);
 }
 
 // The field names as JavaScript strings, made once.
@@ -91,11 +92,12 @@ val DecodeFields(const val& object) {
     const std::vector<std::string> lines = BuildResultLines(result);
     std::string strJson;
     AppendDecodeJson(strJson, result, lines);
+    // The keys are made once: every decode sets the same three.
+    static const val kLines("lines"), kJson("json"), kFileBytes("fileBytes");
     val decoded = val::object();
-    decoded.set("lines", ToJsArray(lines));
-    // The JSON is UTF-8 already, which is how a std::string crosses.
-    decoded.set("json", val(strJson));
-    decoded.set("fileBytes", FileBytesFunction(object));
+    decoded.set(kLines, ToJsArray(lines));
+    decoded.set(kJson, Utf8ToJs(strJson));
+    decoded.set(kFileBytes, FileBytesFunction(object));
     return decoded;
 }
 

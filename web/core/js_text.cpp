@@ -1,5 +1,7 @@
 #include "js_text.h"
 
+#include <cstdint>
+
 namespace vexlor::web {
 
 using emscripten::val;
@@ -20,10 +22,32 @@ std::string FromJs(const val& text) {
     return strOut;
 }
 
-val ToJs(std::string_view strText) {
+namespace {
+
+// Texts of this many units and more cross through the environment's
+// TextDecoder, which reads the units at once; shorter ones cross as a string value.
+constexpr size_t kDecoderThreshold = 48;
+
+val Utf16Text(const std::u16string& units) {
+    if (units.size() < kDecoderThreshold) return val(units);
+    static const val decoder = val::global("TextDecoder").new_(val("utf-16le"));
+    return decoder.call<val>("decode", val(emscripten::typed_memory_view(units.size(), reinterpret_cast<const std::uint16_t*>(units.data()))));
+}
+
+std::u16string Units(std::string_view strText) {
     std::u16string units(strText.size(), u'\0');
     for (size_t i = 0; i < strText.size(); ++i) units[i] = static_cast<unsigned char>(strText[i]);
-    return val(units);
+    return units;
+}
+
+}  // namespace
+
+val ToJs(std::string_view strText) { return Utf16Text(Units(strText)); }
+
+val Utf8ToJs(std::string_view strUtf8) {
+    static const val decoder = val::global("TextDecoder").new_(val("utf-8"));
+    const auto* pBytes = reinterpret_cast<const unsigned char*>(strUtf8.data());
+    return decoder.call<val>("decode", val(emscripten::typed_memory_view(strUtf8.size(), pBytes)));
 }
 
 // Each crossing of the boundary costs far more than the decode of a field: the
@@ -37,7 +61,7 @@ val ToJsArray(const std::vector<std::string>& texts) {
         if (i > 0) joined += kSeparator;
         for (const char ch : texts[i]) joined += static_cast<unsigned char>(ch);
     }
-    return val(joined).call<val>("split", val(std::u16string(1, kSeparator)));
+    return Utf16Text(joined).call<val>("split", val(std::u16string(1, kSeparator)));
 }
 
 val ToUint8Array(std::string_view strBytes) {

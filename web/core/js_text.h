@@ -17,6 +17,8 @@ std::string FromJs(const emscripten::val& text);
 // The same into strOut; false, and strOut as it was, for anything but a string.
 bool ReadJsString(const emscripten::val& text, std::string& strOut);
 emscripten::val ToJs(std::string_view strText);
+// UTF-8 text as a string.
+emscripten::val Utf8ToJs(std::string_view strUtf8);
 // An array of the texts, made in one crossing (they travel as one string).
 emscripten::val ToJsArray(const std::vector<std::string>& texts);
 // The bytes as a Uint8Array of their own (not a view of the module's memory).
