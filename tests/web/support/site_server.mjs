@@ -30,3 +30,9 @@ export async function startSiteServer(port = 0) {
   await new Promise((done) => server.listen(port, '127.0.0.1', done));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((done) => server.close(done)) };
 }
+
+// Run directly, it serves the site until stopped and prints its address first.
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  const { url } = await startSiteServer(Number(process.argv[2] ?? 0));
+  console.log(url);
+}
