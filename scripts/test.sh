@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the unit and window tests, the web
-# edition's core against the native decoder, the checks of the install tree
+# edition's core against the native decoder, its page in headless chromium, the checks of the install tree
 # and the Debian package, the fuzz corpus replayed with a short fuzzing run of
 # each target, and the unit tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
@@ -18,6 +18,8 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== web edition: the WebAssembly core against the native decoder =="
 bash scripts/test-web-core.sh build
+echo "== web edition: the page in headless chromium =="
+bash scripts/test-web.sh build
 
 echo "== install tree, desktop entry, AppStream metadata, man pages, completion, Debian package =="
 bash scripts/check-install.sh build
