@@ -66,12 +66,6 @@ int UserVersion(Database& db) {
     return static_cast<int>(version.Int(0));
 }
 
-bool HasTables(Database& db) {
-    Statement tables(db, "SELECT count(*) FROM sqlite_schema");
-    tables.Step();
-    return tables.Int(0) > 0;
-}
-
 // A version below 0 is no schema this program wrote either.
 void RefuseUnknown(int nVersion) {
     if (nVersion >= 0 && nVersion <= kSchemaVersion) return;
@@ -80,8 +74,12 @@ void RefuseUnknown(int nVersion) {
                         ": use a newer vexlor-registry");
 }
 
-void RefuseForeign(Database& db, int nVersion) {
-    if (nVersion == 0 && HasTables(db)) {
+// The version and the tables are read in one statement, so both come from
+// the same moment: another import may be creating the registry meanwhile.
+void RefuseForeign(Database& db) {
+    Statement state(db, "SELECT user_version, (SELECT count(*) FROM sqlite_schema) FROM pragma_user_version");
+    state.Step();
+    if (state.Int(0) == 0 && state.Int(1) > 0) {
         throw DatabaseError("the database holds tables of its own: it is not a vexlor registry");
     }
 }
@@ -93,7 +91,7 @@ void Migrate(Database& db) {
     const int nVersion = UserVersion(db);
     RefuseUnknown(nVersion);
     if (nVersion == kSchemaVersion) return;
-    RefuseForeign(db, nVersion);
+    RefuseForeign(db);
     for (int nStep = nVersion; nStep < kSchemaVersion; ++nStep) {
         db.Execute(kMigrations[static_cast<size_t>(nStep)]);
     }
@@ -128,7 +126,7 @@ Database OpenRegistry(const std::string& strPath, bool bCreate, const RegistryWa
     // left as it was.
     const int nVersion = UserVersion(db);  // also finds a file that is no database
     RefuseUnknown(nVersion);
-    RefuseForeign(db, nVersion);
+    RefuseForeign(db);
     db.Execute("PRAGMA foreign_keys = ON");
     UseWriteAheadLog(db, wait);
     db.Execute("PRAGMA synchronous = NORMAL");
@@ -157,7 +155,7 @@ Database OpenRegistryToRead(const std::string& strPath) {
     }
     const int nVersion = UserVersion(*db);
     RefuseUnknown(nVersion);
-    RefuseForeign(*db, nVersion);
+    RefuseForeign(*db);
     if (nVersion == 0) throw DatabaseError("the database holds no registry yet (import creates one)");
     if (nVersion < kSchemaVersion) {
         throw DatabaseError("the registry has the older schema version " + std::to_string(nVersion) +
