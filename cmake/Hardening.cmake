@@ -3,15 +3,17 @@
 # read-only relocation table bound at start-up (relro, bindnow). The build
 # type keeps its own optimisation and debug flags. The file prefix map that
 # dpkg-buildflags adds is kept and one for the build folder added: the
-# binaries then hold neither folder, and builds in two places are the same. Fortifying needs optimisation, so a Debug build goes without it,
-# as do the sanitizer and fuzz builds, which bring their own checks.
+# binaries then hold neither folder, and builds in two places are the same.
+# Fortifying needs optimisation, so a Debug build goes without it, as do the
+# sanitizer and fuzz builds, which bring their own checks, and the web build,
+# whose WebAssembly has no native stack or relocations to protect.
 set(hardening_default ON)
 if(VEXLOR_SANITIZE OR VEXLOR_FUZZ OR CMAKE_BUILD_TYPE STREQUAL "Debug")
   set(hardening_default OFF)
 endif()
 option(VEXLOR_HARDENING "Build with Debian's hardening flags from dpkg-buildflags" ${hardening_default})
 
-if(VEXLOR_HARDENING)
+if(VEXLOR_HARDENING AND NOT VEXLOR_WEB)
   find_program(DPKG_BUILDFLAGS dpkg-buildflags)
   if(NOT DPKG_BUILDFLAGS)
     message(STATUS "No dpkg-buildflags: building without Debian's hardening flags")

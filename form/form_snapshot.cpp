@@ -8,7 +8,7 @@
 namespace vexlor {
 
 bool FormSnapshot::HoldsData() const {
-    return std::ranges::any_of(fields, [](const std::string& strText) { return !strText.empty(); });
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& strText) { return !strText.empty(); });
 }
 
 FormSnapshot TakeSnapshot(const FormControls& controls) {
