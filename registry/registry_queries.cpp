@@ -5,6 +5,7 @@
 #include <map>
 
 #include "decoder/text.h"
+#include "registry/car_identity.h"
 
 namespace vexlor {
 namespace {
@@ -20,16 +21,9 @@ void ReadCodes(const Statement& row, int nFirstColumn, TagCodes& codes) {
     for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = row.Text(nFirstColumn + static_cast<int>(i));
 }
 
-// ", vin_tail, plant_body, ...": the summary columns of the car table.
-std::string SummaryColumns() {
-    std::string strColumns;
-    for (size_t nField : kSummaryFields) strColumns += ", " + std::string(kCodeFields[nField].strColumn);
-    return strColumns;
-}
+std::string SummaryColumns() { return CarCodeColumns(); }
 
-void ReadSummary(const Statement& row, int nFirstColumn, TagCodes& codes) {
-    for (size_t i = 0; i < kSummaryFields.size(); ++i) codes[kSummaryFields[i]] = row.Text(nFirstColumn + static_cast<int>(i));
-}
+void ReadSummary(const Statement& row, int nFirstColumn, TagCodes& codes) { ReadCodes(row, nFirstColumn, codes); }
 
 std::string SubmissionSql(std::string_view strWhere, std::string_view strOrder) {
     return "SELECT c.car_key, c.key_kind, s.sha256, s.file_name, s.imported_at, s.version, s.saved_date,"

@@ -1,8 +1,8 @@
 #pragma once
 // What the registry is asked: its cars, a car's submissions, the cars whose
 // submissions differ, and the counts of the research group's summaries.
-// Where a car's submissions differ, its latest submission speaks for it in
-// the list and the counts.
+// Where a car's submissions differ, each code of its latest submission that
+// has one speaks for it in the list and the counts.
 
 #include <cstdint>
 #include <functional>
@@ -33,7 +33,7 @@ struct CarFilter {
 struct CarRow {
     std::string strKey;
     std::string strKind;  // "vin", "body" or "file"
-    TagCodes codes;       // the kSummaryFields of its latest submission; the others empty
+    TagCodes codes;       // each from its latest submission that has one
     int64_t nSubmissions = 0;
 };
 

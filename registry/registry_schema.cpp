@@ -1,5 +1,7 @@
 #include "registry/registry_schema.h"
 
+#include "registry/car_identity.h"
+
 #include <array>
 #include <chrono>
 #include <string_view>
@@ -48,9 +50,37 @@ CREATE TABLE submission (
 CREATE INDEX submission_by_car ON submission (car_id);
 )sql";
 
+// Version 2. A car keeps every code of its summary, each from its latest
+// submission that has one, and the body key it is found by when a file has
+// no VIN. The cars are derived again from the submissions (see RederiveCars):
+// version 1 counted a car twice when one file gave its VIN and another only
+// its body number, and knew submissions by their bytes.
+constexpr char kSchemaVersion2[] = R"sql(
+PRAGMA defer_foreign_keys = ON;
+DROP TABLE car;
+CREATE TABLE car (
+    car_id           INTEGER PRIMARY KEY,
+    car_key          TEXT NOT NULL,
+    key_kind         TEXT NOT NULL CHECK (key_kind IN ('vin', 'body', 'file')),
+    body_key         TEXT NOT NULL,
+    submission_count INTEGER NOT NULL,
+    vin_prefix       TEXT NOT NULL,
+    vin_tail         TEXT NOT NULL,
+    date_code        TEXT NOT NULL,
+    sched_code       TEXT NOT NULL,
+    style_code       TEXT NOT NULL,
+    plant_body       TEXT NOT NULL,
+    trim_code        TEXT NOT NULL,
+    paint_code       TEXT NOT NULL,
+    option_codes     TEXT NOT NULL,
+    UNIQUE (key_kind, car_key)
+) STRICT;
+CREATE INDEX car_by_body ON car (body_key);
+)sql";
+
 // Step i brings a database of version i to version i + 1; version 0 is a new,
 // empty file. A later schema adds its step here and raises kSchemaVersion.
-constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1};
+constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1, kSchemaVersion2};
 
 int UserVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
@@ -84,6 +114,7 @@ void Migrate(Database& db) {
     for (int nStep = nVersion; nStep < kSchemaVersion; ++nStep) {
         db.Execute(kMigrations[static_cast<size_t>(nStep)]);
     }
+    if (nVersion < 2) RederiveCars(db);
     db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
     transaction.Commit();
 }

@@ -9,7 +9,7 @@
 namespace vexlor {
 
 // The schema this program writes, kept in PRAGMA user_version.
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // How long an import waits for another one that holds the database.
 inline constexpr int kBusyTimeoutMs = 5 * 60 * 1000;

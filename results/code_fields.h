@@ -44,10 +44,6 @@ enum CodeFieldIndex : size_t {
     kPaintField = 7,
 };
 
-// The codes a car keeps from its latest submission, for list and stats.
-inline constexpr std::array<size_t, 5> kSummaryFields = {kVinTailField, kPlantBodyField, kStyleField, kPaintField,
-                                                         kTrimField};
-
 using TagCodes = std::array<std::string, kCodeFieldCount>;
 
 }  // namespace vexlor

@@ -107,10 +107,10 @@ TEST(RegistryStore, TwoImportsAtOnceBothSucceedAndAddEachFileOnce) {
 TEST(RegistryStore, ADatabaseOfANewerSchemaIsRefused) {
     test::TempDir dir;
     test::RunRegistryWith({"import", dir / "db", dir / "none"});
-    Database(dir / "db", false).Execute("PRAGMA user_version = 2");
+    Database(dir / "db", false).Execute("PRAGMA user_version = 3");
     const test::RegistryRun run = test::RunRegistryWith({"import", dir / "db", dir / "none"});
     EXPECT_EQ(run.strErr, "vexlor-registry: " + (dir / "db") +
-                              ": the registry has schema version 2; this vexlor-registry knows versions up to 1: "
+                              ": the registry has schema version 3; this vexlor-registry knows versions up to 2: "
                               "use a newer vexlor-registry\n");
     EXPECT_EQ(run.nStatus, 1);
 }
