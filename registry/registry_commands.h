@@ -13,6 +13,8 @@ namespace vexlor {
 int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
                   const RegistryEnvironment& environment);
 int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& out);
 int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
                 bool bTerminal);
 int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal);

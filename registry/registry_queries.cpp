@@ -60,13 +60,6 @@ std::vector<FieldConflict> Differences(const std::vector<SubmissionRow>& submiss
     return fields;
 }
 
-std::vector<std::pair<std::string, int64_t>> SortedCounts(const std::map<std::string, int64_t>& counts) {
-    std::vector<std::pair<std::string, int64_t>> sorted(counts.begin(), counts.end());
-    // The map is in value order already; an empty value goes last.
-    if (!sorted.empty() && sorted.front().first.empty()) std::rotate(sorted.begin(), sorted.begin() + 1, sorted.end());
-    return sorted;
-}
-
 }  // namespace
 
 std::string ModelYear(std::string_view strVinTail) {
@@ -135,36 +128,6 @@ std::vector<CarConflict> FindConflicts(Database& db) {
     }
     closeCar();
     return conflicts;
-}
-
-RegistryStats CountCars(Database& db) {
-    struct Dimension {
-        std::string_view strTitle;
-        std::string_view strJsonKey;
-        std::string (*pValue)(const TagCodes&);
-    };
-    static constexpr std::array<Dimension, 5> kDimensions{{
-        {"Model year", "model_year", [](const TagCodes& c) { return ModelYear(c[kVinTailField]); }},
-        {"Assembly plant", "plant", [](const TagCodes& c) { return PlantName(c[kPlantBodyField]); }},
-        {"Body style", "style", [](const TagCodes& c) { return c[kStyleField]; }},
-        {"Paint", "paint", [](const TagCodes& c) { return c[kPaintField]; }},
-        {"Trim", "trim", [](const TagCodes& c) { return c[kTrimField]; }},
-    }};
-
-    RegistryStats stats;
-    std::array<std::map<std::string, int64_t>, kDimensions.size()> counts;
-    Statement cars(db, "SELECT submission_count" + SummaryColumns() + " FROM car");
-    TagCodes codes;
-    while (cars.Step()) {
-        ++stats.nCars;
-        stats.nSubmissions += cars.Int(0);
-        ReadSummary(cars, 1, codes);
-        for (size_t i = 0; i < kDimensions.size(); ++i) ++counts[i][kDimensions[i].pValue(codes)];
-    }
-    for (size_t i = 0; i < kDimensions.size(); ++i) {
-        stats.tallies.push_back({kDimensions[i].strTitle, kDimensions[i].strJsonKey, SortedCounts(counts[i])});
-    }
-    return stats;
 }
 
 }  // namespace vexlor

@@ -73,18 +73,4 @@ struct CarConflict {
 // The cars whose submissions carry different codes, in key order.
 std::vector<CarConflict> FindConflicts(Database& db);
 
-struct Tally {
-    std::string_view strTitle;    // heading of the table
-    std::string_view strJsonKey;  // key of stats --json
-    std::vector<std::pair<std::string, int64_t>> counts;  // value, cars; by value, "" last
-};
-
-struct RegistryStats {
-    int64_t nCars = 0;
-    int64_t nSubmissions = 0;
-    std::vector<Tally> tallies;  // model year, plant, body style, paint, trim
-};
-
-RegistryStats CountCars(Database& db);
-
 }  // namespace vexlor

@@ -1,10 +1,10 @@
-// list, show, conflicts and stats: the registry read back as aligned tables.
-#include <nlohmann/json.hpp>
-
+// list, show and conflicts: the registry read back as aligned tables.
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "registry/car_facts.h"
+#include "registry/car_list.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
 #include "registry/terminal_text.h"
@@ -26,16 +26,7 @@ std::string Plural(long long nCount, std::string_view strOne, std::string_view s
 }  // namespace
 
 int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
-    TextTable table({false, false, false, false, false, false, false, true});
-    table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Submissions"});
-    for (const CarRow& car : ListCars(db, options.filter)) {
-        const TagCodes& codes = car.codes;
-        table.AddRow({Shown(car.strKey, bTerminal), Cell(ModelYear(codes[kVinTailField]), bTerminal),
-                      Cell(codes[kStyleField], bTerminal), Cell(PlantName(codes[kPlantBodyField]), bTerminal),
-                      Cell(BodyNumber(codes[kPlantBodyField]), bTerminal), Cell(codes[kPaintField], bTerminal),
-                      Cell(codes[kTrimField], bTerminal), std::to_string(car.nSubmissions)});
-    }
-    out << table.Text();
+    WriteCarList(ListCars(db, options.filter), options.bJson, out, bTerminal);
     return 0;
 }
 
@@ -56,7 +47,10 @@ int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out,
         table.AddRow({"", "version", Shown(row.strVersion, bTerminal)});
         table.AddRow({"", "saved", Shown(row.strSavedDate, bTerminal)});
         for (size_t i = 0; i < kCodeFieldCount; ++i) {
-            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(row.codes[i], bTerminal)});
+            // What the code means, two blanks after it.
+            std::string strCode = row.codes[i];
+            if (std::string strMeaning = FieldMeaning(i, row.codes); !strMeaning.empty()) strCode += "  " + strMeaning;
+            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(strCode, bTerminal)});
         }
         out << table.Text() << "  decode text:\n";
         if (row.strDecodeText.empty()) continue;
@@ -86,30 +80,6 @@ int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal) {
         out << table.Text() << '\n';
     }
     out << Plural(static_cast<long long>(conflicts.size()), "car", "cars") << " with conflicts\n";
-    return 0;
-}
-
-int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
-    const RegistryStats stats = CountCars(db);
-    if (options.bJson) {
-        nlohmann::ordered_json json = {{"cars", stats.nCars}, {"submissions", stats.nSubmissions}};
-        for (const Tally& tally : stats.tallies) {
-            nlohmann::ordered_json& counts = json[std::string(tally.strJsonKey)] = nlohmann::ordered_json::object();
-            for (const auto& [strValue, nCars] : tally.counts) counts[strValue] = nCars;
-        }
-        // JSON escapes the C0 controls itself; a terminal still needs the C1 ones escaped.
-        const std::string strJson = json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-        out << Shown(strJson, bTerminal) << '\n';
-        return 0;
-    }
-    out << Plural(stats.nCars, "car", "cars") << ", " << Plural(stats.nSubmissions, "submission", "submissions")
-        << '\n';
-    for (const Tally& tally : stats.tallies) {
-        TextTable table({false, true});
-        table.AddRow({std::string(tally.strTitle), "Cars"});
-        for (const auto& [strValue, nCars] : tally.counts) table.AddRow({Cell(strValue, bTerminal), std::to_string(nCars)});
-        out << '\n' << table.Text();
-    }
     return 0;
 }
 

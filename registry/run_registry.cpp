@@ -26,6 +26,8 @@ int RunCommand(const RegistryOptions& options, std::ostream& out, std::ostream& 
     switch (options.command) {
         case RegistryCommand::Import: return ImportCommand(db, options, out, err, environment);
         case RegistryCommand::List: return ListCommand(db, options, out, bTerminal);
+        case RegistryCommand::Search: return SearchCommand(db, options, out, bTerminal);
+        case RegistryCommand::Report: return ReportCommand(db, options, err);
         case RegistryCommand::Show: return ShowCommand(db, options, out, err, bTerminal);
         case RegistryCommand::Conflicts: return ConflictsCommand(db, out, bTerminal);
         case RegistryCommand::Stats: return StatsCommand(db, options, out, bTerminal);

@@ -38,10 +38,12 @@ inline constexpr std::array<CodeFieldInfo, kCodeFieldCount> kCodeFields{{
 enum CodeFieldIndex : size_t {
     kVinPrefixField = 0,
     kVinTailField = 1,
+    kDateField = 2,
     kStyleField = 4,
     kPlantBodyField = 5,
     kTrimField = 6,
     kPaintField = 7,
+    kOptionsField = 8,
 };
 
 using TagCodes = std::array<std::string, kCodeFieldCount>;
