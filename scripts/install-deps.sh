@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   xvfb xauth jq
-  scdoc librsvg2-bin
+  scdoc librsvg2-bin chromium
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
 )
 if [[ ${1:-} == --runtime-only ]]; then
