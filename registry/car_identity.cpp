@@ -19,6 +19,13 @@ std::string UpdateSql() {
     return strSql + " WHERE car_id = ?3";
 }
 
+std::string AddSql() {
+    std::string strValues;
+    for (size_t i = 0; i < kCodeFieldCount; ++i) strValues += ", ?" + std::to_string(4 + i);
+    return "INSERT INTO car (car_key, key_kind, body_key, submission_count" + CarCodeColumns() +
+           ") VALUES (?1, ?2, ?3, 1" + strValues + ") RETURNING car_id";
+}
+
 }  // namespace
 
 std::string CarCodeColumns() {
@@ -31,8 +38,7 @@ CarIdentity::CarIdentity(Database& db)
     : m_db(db),
       m_find(db, "SELECT car_id FROM car WHERE key_kind = ?1 AND car_key = ?2"),
       m_findByBody(db, "SELECT car_id FROM car WHERE key_kind = 'vin' AND body_key = ?1 LIMIT 2"),
-      m_add(db, "INSERT INTO car (car_key, key_kind, body_key, submission_count" + CarCodeColumns() +
-                    ") VALUES (?1, ?2, ?3, 0, '', '', '', '', '', '', '', '', '') RETURNING car_id"),
+      m_add(db, AddSql()),
       m_rekey(db, "UPDATE car SET key_kind = 'vin', car_key = ?2 WHERE car_id = ?1"),
       m_moveSubmissions(db, "UPDATE submission SET car_id = ?2 WHERE car_id = ?1"),
       m_remove(db, "DELETE FROM car WHERE car_id = ?1"),
@@ -46,26 +52,28 @@ int64_t CarIdentity::Find(std::string_view strKind, std::string_view strKey) {
     return nCarId;
 }
 
-int64_t CarIdentity::Add(std::string_view strKind, std::string_view strKey, std::string_view strBodyKey) {
+CarIdentity::Choice CarIdentity::Add(std::string_view strKind, std::string_view strKey, std::string_view strBodyKey,
+                                     const TagCodes& codes) {
     m_add.Bind(1, strKey).Bind(2, strKind).Bind(3, strBodyKey);
+    for (size_t i = 0; i < kCodeFieldCount; ++i) m_add.Bind(static_cast<int>(4 + i), codes[i]);
     m_add.Step();
     const int64_t nCarId = m_add.Int(0);
     m_add.Reset();
-    return nCarId;
+    return {nCarId, true};
 }
 
-int64_t CarIdentity::CarFor(const TagCodes& codes, std::string_view strHash) {
+CarIdentity::Choice CarIdentity::CarFor(const TagCodes& codes, std::string_view strHash) {
     const std::string strVin = VinKeyOf(codes);
     const std::string strBody = BodyKeyOf(codes);
     const int64_t nBodyCar = strBody.empty() ? kNoCar : Find("body", strBody);
     if (!strVin.empty()) {
         const int64_t nVinCar = Find("vin", strVin);
-        if (nVinCar == kNoCar && nBodyCar == kNoCar) return Add("vin", strVin, strBody);
+        if (nVinCar == kNoCar && nBodyCar == kNoCar) return Add("vin", strVin, strBody, codes);
         if (nVinCar == kNoCar) {
             m_rekey.Bind(1, nBodyCar).Bind(2, strVin);
             m_rekey.Step();
             m_rekey.Reset();
-            return nBodyCar;
+            return {nBodyCar, false};
         }
         if (nBodyCar != kNoCar) {
             m_moveSubmissions.Bind(1, nBodyCar).Bind(2, nVinCar);
@@ -75,19 +83,18 @@ int64_t CarIdentity::CarFor(const TagCodes& codes, std::string_view strHash) {
             m_remove.Step();
             m_remove.Reset();
         }
-        return nVinCar;
+        return {nVinCar, false};
     }
     if (!strBody.empty()) {
-        if (nBodyCar != kNoCar) return nBodyCar;
+        if (nBodyCar != kNoCar) return {nBodyCar, false};
         // The one VIN car with this body number; with two, the file cannot tell which.
         m_findByBody.Bind(1, strBody);
         int64_t nCarId = m_findByBody.Step() ? m_findByBody.Int(0) : kNoCar;
         if (m_findByBody.Step()) nCarId = kNoCar;
         m_findByBody.Reset();
-        return nCarId != kNoCar ? nCarId : Add("body", strBody, strBody);
+        return nCarId != kNoCar ? Choice{nCarId, false} : Add("body", strBody, strBody, codes);
     }
-    const int64_t nFileCar = Find("file", strHash);
-    return nFileCar != kNoCar ? nFileCar : Add("file", strHash, "");
+    return Add("file", strHash, "", codes);  // the hash is new, or the file would be present
 }
 
 void CarIdentity::Refresh(int64_t nCarId) {
@@ -138,11 +145,11 @@ void RederiveCars(Database& db) {
             drop.Reset();
             continue;
         }
-        const int64_t nCarId = cars.CarFor(codes, strHash);
-        assign.Bind(1, nId).Bind(2, strHash).Bind(3, nCarId);
+        const CarIdentity::Choice car = cars.CarFor(codes, strHash);
+        assign.Bind(1, nId).Bind(2, strHash).Bind(3, car.nCarId);
         assign.Step();
         assign.Reset();
-        cars.Refresh(nCarId);
+        if (!car.bNew) cars.Refresh(car.nCarId);
     }
 }
 

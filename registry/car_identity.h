@@ -18,16 +18,22 @@ class CarIdentity {
 public:
     explicit CarIdentity(Database& db);
 
+    struct Choice {
+        int64_t nCarId = 0;
+        bool bNew = false;  // made with these codes as its summary and one submission
+    };
+
     // The car of a new submission with these codes, found, made or merged;
     // strHash names a car of its own.
-    int64_t CarFor(const TagCodes& codes, std::string_view strHash);
+    Choice CarFor(const TagCodes& codes, std::string_view strHash);
 
-    // The car's count, body key and summary taken again from its submissions.
+    // The car's count, body key and summary taken again from its submissions:
+    // for every car that CarFor found rather than made, once the submission is in.
     void Refresh(int64_t nCarId);
 
 private:
     int64_t Find(std::string_view strKind, std::string_view strKey);
-    int64_t Add(std::string_view strKind, std::string_view strKey, std::string_view strBodyKey);
+    Choice Add(std::string_view strKind, std::string_view strKey, std::string_view strBodyKey, const TagCodes& codes);
 
     Database& m_db;
     Statement m_find;

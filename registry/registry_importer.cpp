@@ -52,18 +52,18 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     m_findFile.Reset();
     if (bKnown) return {ImportStatus::AlreadyPresent, Rejection::None, {}};
 
-    const int64_t nCarId = m_cars.CarFor(codes, strHash);
+    const CarIdentity::Choice car = m_cars.CarFor(codes, strHash);
     m_addSubmission.Bind(1, strHash)
         .Bind(2, StoredText(strFileName))
         .Bind(3, m_strImportedAt)
-        .Bind(4, nCarId)
+        .Bind(4, car.nCarId)
         .Bind(5, strVersion)
         .Bind(6, strSavedDate)
         .Bind(7, strDecodeText);
     for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.Bind(static_cast<int>(8 + i), codes[i]);
     m_addSubmission.Step();
     m_addSubmission.Reset();
-    m_cars.Refresh(nCarId);
+    if (!car.bNew) m_cars.Refresh(car.nCarId);
     return {ImportStatus::Imported, Rejection::None, {}};
 }
 
