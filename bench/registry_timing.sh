@@ -69,8 +69,8 @@ best_of_three() {
 }
 
 measure find "$files" -type f -exec cat {} +
-report_cat=$seconds
-echo "cat:           $seconds s wall over the same files"
+report_cat=$seconds cat_cpu=$cpu
+echo "cat:           $seconds s wall, $cpu s CPU over the same files"
 
 measure "$registry" import "$db" "$files"
 echo "import:        $(tail -n 1 "$work/out.txt" 2>/dev/null || echo '?')"
@@ -83,7 +83,9 @@ report() {
     printf ", peak %.1f MB%s\n", p / 1024, aim }'
 }
 report import "$count" " (aim: under 50 MB)"
-awk -v i="$seconds" -v c="$report_cat" 'BEGIN { printf "import / cat:  %.2f (aim: within 2)\n", i / c }'
+awk -v i="$seconds" -v c="$report_cat" -v ic="$cpu" -v cc="$cat_cpu" 'BEGIN {
+  printf "import / cat:  %.2f wall, %.2f CPU (aim: within 2)\n", i / c, ic / cc }'
+echo "load:          $(cut -d' ' -f1-3 /proc/loadavg) (other work on the machine stretches the wall times)"
 
 measure "$registry" import "$db" "$files"
 report "import again" "$count" " (every file already present)"

@@ -41,14 +41,16 @@ struct GroupingBuilder {
 CrossTable CountCrossTable(const std::vector<CarRow>& cars, Dimension rows, Dimension columns) {
     GroupingBuilder rowBuilder{rows, {}}, columnBuilder{columns, {}};
     std::map<std::pair<std::string, std::string>, int64_t> cells;
+    const bool bTally = rows == columns;  // one value a car, counted once
     for (const CarRow& car : cars) {
-        const std::string strRow = rowBuilder.Add(car.codes);
-        ++cells[{strRow, columnBuilder.Add(car.codes)}];
+        std::string strRow = rowBuilder.Add(car.codes);
+        std::string strColumn = bTally ? strRow : columnBuilder.Add(car.codes);
+        ++cells[{std::move(strRow), std::move(strColumn)}];
     }
     CrossTable table;
     std::map<std::string, size_t> rowAt, columnAt;
     table.rows = rowBuilder.Build(rowAt);
-    table.columns = columnBuilder.Build(columnAt);
+    table.columns = bTally ? rowBuilder.Build(columnAt) : columnBuilder.Build(columnAt);
     table.counts.assign(table.rows.values.size(), std::vector<int64_t>(table.columns.values.size(), 0));
     table.rowTotals.assign(table.rows.values.size(), 0);
     table.columnTotals.assign(table.columns.values.size(), 0);
