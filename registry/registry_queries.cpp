@@ -1,8 +1,6 @@
 #include "registry/registry_queries.h"
 
 #include <algorithm>
-#include <array>
-#include <map>
 
 #include "decoder/text.h"
 #include "registry/car_identity.h"
@@ -20,10 +18,6 @@ std::string CodeColumns() {
 void ReadCodes(const Statement& row, int nFirstColumn, TagCodes& codes) {
     for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = row.Text(nFirstColumn + static_cast<int>(i));
 }
-
-std::string SummaryColumns() { return CarCodeColumns(); }
-
-void ReadSummary(const Statement& row, int nFirstColumn, TagCodes& codes) { ReadCodes(row, nFirstColumn, codes); }
 
 std::string SubmissionSql(std::string_view strWhere, std::string_view strOrder) {
     return "SELECT c.car_key, c.key_kind, s.sha256, s.file_name, s.imported_at, s.version, s.saved_date,"
@@ -62,12 +56,6 @@ std::vector<FieldConflict> Differences(const std::vector<SubmissionRow>& submiss
 
 }  // namespace
 
-std::string ModelYear(std::string_view strVinTail) {
-    const char cDigit = CharAt(strVinTail, 0);
-    if (cDigit < '7' || cDigit > '9') return {};
-    return std::string("196") + cDigit;
-}
-
 std::string PlantName(std::string_view strPlantBody) {
     switch (CharAt(strPlantBody, 0)) {
         case 'N': return "Norwood";
@@ -79,7 +67,7 @@ std::string PlantName(std::string_view strPlantBody) {
 std::string BodyNumber(std::string_view strPlantBody) { return std::string(SafeSubstr(strPlantBody, 1)); }
 
 std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
-    Statement cars(db, "SELECT car_key, key_kind, submission_count" + SummaryColumns() +
+    Statement cars(db, "SELECT car_key, key_kind, submission_count" + CarCodeColumns() +
                            " FROM car WHERE (?1 = '' OR substr(vin_tail, 1, 1) = ?1)"
                            " AND (?2 = '' OR substr(plant_body, 1, 1) = ?2)"
                            " AND (?3 = '' OR style_code = ?3) AND (?4 = '' OR paint_code = ?4)"
@@ -91,7 +79,7 @@ std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
         row.strKey = cars.Text(0);
         row.strKind = cars.Text(1);
         row.nSubmissions = cars.Int(2);
-        ReadSummary(cars, 3, row.codes);
+        ReadCodes(cars, 3, row.codes);
     }
     return rows;
 }

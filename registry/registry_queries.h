@@ -1,6 +1,6 @@
 #pragma once
-// What the registry is asked: its cars, a car's submissions, the cars whose
-// submissions differ, and the counts of the research group's summaries.
+// What the registry is asked: its cars, a car's submissions and the cars
+// whose submissions differ.
 // Where a car's submissions differ, each code of its latest submission that
 // has one speaks for it in the list and the counts.
 
@@ -15,8 +15,6 @@
 
 namespace vexlor {
 
-// The model year of a VIN tail's year digit: "1967", "1968", "1969" or "".
-std::string ModelYear(std::string_view strVinTail);
 // The plant of the plant letter: "Norwood", "Los Angeles" or "".
 std::string PlantName(std::string_view strPlantBody);
 // The body number after the plant letter.
