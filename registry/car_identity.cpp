@@ -1,5 +1,7 @@
 #include "registry/car_identity.h"
 
+#include <sqlite3.h>
+
 #include <string>
 #include <vector>
 
@@ -23,7 +25,7 @@ std::string AddSql() {
     std::string strValues;
     for (size_t i = 0; i < kCodeFieldCount; ++i) strValues += ", ?" + std::to_string(4 + i);
     return "INSERT INTO car (car_key, key_kind, body_key, submission_count" + CarCodeColumns() +
-           ") VALUES (?1, ?2, ?3, 1" + strValues + ") RETURNING car_id";
+           ") VALUES (?1, ?2, ?3, 1" + strValues + ")";
 }
 
 }  // namespace
@@ -57,9 +59,8 @@ CarIdentity::Choice CarIdentity::Add(std::string_view strKind, std::string_view 
     m_add.Bind(1, strKey).Bind(2, strKind).Bind(3, strBodyKey);
     for (size_t i = 0; i < kCodeFieldCount; ++i) m_add.Bind(static_cast<int>(4 + i), codes[i]);
     m_add.Step();
-    const int64_t nCarId = m_add.Int(0);
     m_add.Reset();
-    return {nCarId, true};
+    return {sqlite3_last_insert_rowid(m_db.Handle()), true};
 }
 
 CarIdentity::Choice CarIdentity::CarFor(const TagCodes& codes, std::string_view strHash) {

@@ -81,6 +81,14 @@ TEST_F(RegistryAnswers, SearchFindsTheCarsThatFitEveryTerm) {
     }
 }
 
+TEST_F(RegistryAnswers, ListAndSearchGiveJsonWithTheMeaningOfEachCode) {
+    EXPECT_EQ(Run({"search", "body:1200", "--json"}).strOut,
+              R"([{"key":"124379L500900","kind":"vin","year":"1969","plant":"Los Angeles","body":"001200",)"
+              R"("style":"69-12437","style_name":"Coupe","paint":"10-10","paint_name":"Tuxedo Black","trim":"712",)"
+              R"("trim_name":"Custom Black Bucket Seats","built":"04C","option_codes":"","submissions":1}])"
+              "\n");
+}
+
 TEST_F(RegistryAnswers, StatsGiveSharesAndCrossTablesWithTheMeaningOfEachCode) {
     EXPECT_EQ(Run({"stats", "--by", "plant,year", "--csv"}).strOut,
               "plant,meaning,1967,1968,1969,total,percent\r\n"

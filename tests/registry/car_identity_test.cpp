@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/car_key.h"
 #include "registry/registry_importer.h"
 #include "registry/registry_queries.h"
 #include "registry/registry_schema.h"
@@ -75,6 +76,20 @@ TEST(CarIdentity, FilesOfOneCarMakeOneCarWithTheLatestKnownCodes) {
         }
         EXPECT_EQ(cars, c.cars) << c.pszRule;
     }
+}
+
+TEST(CarIdentity, ACodeIsKnownWhenItHasNoUnreadCharacterAndThePaintATop) {
+    const struct {
+        size_t nField;
+        const char* pszCode;
+        bool bKnown;
+    } cases[] = {
+        {kVinTailField, "9N612345", true}, {kVinTailField, "9N______", false}, {kDateField, "____", false},
+        {kTrimField, "760-", true},        {kTrimField, "", false},           {kTrimField, "  ", false},
+        {kPaintField, "10-10", true},      {kPaintField, "--A", true},        {kPaintField, " - ", false},
+        {kPaintField, "10- ", false},      {kOptionsField, "0- ", true},      {kStyleField, "69-12__7", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsKnownCode(c.nField, c.pszCode), c.bKnown) << c.pszCode;
 }
 
 TEST(CarIdentity, AFileThatDiffersOnlyInLineEndsBlanksOrWhatFollowsTheTextIsAlreadyPresent) {
