@@ -64,6 +64,10 @@ void FormComboBox::AddEntry(std::string_view strEntry) {
     });
 }
 
+void FormComboBox::SelectQuietly(int nIndex) {
+    ChangeListKeepingText([this, nIndex](int) { return nIndex >= 0 && nIndex < count() ? nIndex : -1; });
+}
+
 std::vector<std::string> FormComboBox::Entries() const {
     std::vector<std::string> entries;
     entries.reserve(static_cast<size_t>(count()));

@@ -25,6 +25,8 @@ public:
     // Adds an entry; a sorted box inserts it at its place in byte order.
     void AddEntry(std::string_view strEntry);
     std::vector<std::string> Entries() const;
+    // Selects entry nIndex (-1: none) without a notification; the edit text stays.
+    void SelectQuietly(int nIndex);
 
     // Runs before the list drops down.
     void OnDropDown(std::function<void()> handler) { m_onDropDown = std::move(handler); }

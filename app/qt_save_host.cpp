@@ -79,14 +79,6 @@ std::optional<std::string> QtSaveHost::AskSaveAsPath(const std::string& strDirec
     }
 }
 
-std::optional<std::string> QtSaveHost::ReadFile(const std::string& strPath) {
-    QFile file(PathFromBytes(strPath));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return std::string(content.constData(), static_cast<size_t>(content.size()));
-}
-
 bool QtSaveHost::WriteFileAtomically(const std::string& strPath, const std::string& strContent,
                                      std::string& strError) {
     QSaveFile file(PathFromBytes(strPath));

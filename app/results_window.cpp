@@ -8,10 +8,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 
 #include "app/desktop_launcher.h"
 #include "app/qt_text.h"
+#include "app/window_accessibility.h"
 #include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "results/email_request.h"
@@ -33,16 +35,31 @@ ResultsWindow::ResultsWindow(DecodeResult result, SaveFlow& saveFlow, QWidget* p
     : TemplateDialog(ResultsTemplate(), parent), m_result(std::move(result)), m_saveFlow(saveFlow), m_host(this) {
     SetUpEmailLink();
     if (auto* list = ControlAs<QListWidget>(ctl::ResultsList)) {
-        list->clear();
-        for (const std::string& line : BuildResultLines(m_result)) list->addItem(ToQString(line));
+        ShowLines(list);
         SetUpCopying(list);
     }
+    if (auto* saved = ControlAs<QLabel>(ctl::ResultsSaved)) MarkAsStatusLine(saved);
     if (auto* back = ControlAs<QPushButton>(ctl::Ok)) {
         back->setDefault(true);
         connect(back, &QPushButton::clicked, this, &QDialog::accept);
     }
     if (auto* save = ControlAs<QPushButton>(ctl::SaveToFile))
         connect(save, &QPushButton::clicked, this, &ResultsWindow::OnSaveToFile);
+}
+
+// The focus starts on the lines, so that Ctrl+A and Ctrl+C work at once;
+// Enter still goes back, since the list leaves it to the default button.
+void ResultsWindow::ShowLines(QListWidget* list) {
+    list->clear();
+    list->setUniformItemSizes(false);  // the widest line, not the first, sets how far the list scrolls
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int nRoom = list->width() - list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * list->frameWidth();
+    for (const std::string& line : BuildResultLines(m_result)) {
+        auto* item = new QListWidgetItem(ToQString(line), list);
+        if (list->fontMetrics().horizontalAdvance(item->text()) > nRoom) item->setToolTip(item->text());
+    }
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list->setFocus(Qt::OtherFocusReason);
 }
 
 void ResultsWindow::SetUpEmailLink() {
@@ -56,6 +73,8 @@ void ResultsWindow::SetUpEmailLink() {
     request->setText(html);
     request->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     request->setAccessibleName(text);
+    MarkAsLink(request, QStringLiteral("mailto:") + ToQString(kEmailAddress));
+    request->installEventFilter(this);
     connect(request, &QLabel::linkActivated, this, &ResultsWindow::OnEmail);
 }
 
@@ -75,7 +94,17 @@ void ResultsWindow::SetUpCopying(QListWidget* list) {
 }
 
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    // Tabbing onto the request highlights its link at once: the label alone
+    // shows no focus, and its link would only take it at the next Tab.
+    if (event->type() == QEvent::FocusIn && watched == Control(ctl::ResultsEmail)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyPress,
+                                                               reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,
+                                                               Qt::NoModifier));
+        return TemplateDialog::eventFilter(watched, event);
+    }
+    if (watched != Control(ctl::ResultsEmail) && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         CopySelectedLines();
         return true;
     }
@@ -113,15 +142,42 @@ void ResultsWindow::OnSaveToFile() {
     ShowSavedPath(PathFromBytes(strSavedPath));
 }
 
-// "Saved as" and the path along the bottom; a path too long for the line
-// loses its middle there and is shown whole in the tool tip.
+// "Saved as" and the path along the bottom, read out at each save; a path
+// too long for the line loses its middle there and is shown whole in the
+// tool tip.
 void ResultsWindow::ShowSavedPath(const QString& strPath) {
     auto* line = ControlAs<QLabel>(ctl::ResultsSaved);
     if (!line) return;
-    const QString text = QStringLiteral("Saved as ") + strPath;
-    line->setText(line->fontMetrics().elidedText(text, Qt::ElideMiddle, line->width()));
-    line->setToolTip(text);
-    line->setAccessibleName(text);
+    m_savedLine = QStringLiteral("Saved as ") + strPath;
+    ElideSavedPath();
+    line->setToolTip(m_savedLine);
+    line->setAccessibleName(m_savedLine);
+    AnnounceNameChange(line);
+}
+
+void ResultsWindow::ElideSavedPath() {
+    if (auto* line = ControlAs<QLabel>(ctl::ResultsSaved))
+        line->setText(line->fontMetrics().elidedText(m_savedLine, Qt::ElideMiddle, line->width()));
+}
+
+// A larger window gives the list the room; what stands below it moves down,
+// "BACK" stays at the right edge and the lines below widen.
+void ResultsWindow::LayOutControls(QSize extra) {
+    const struct { int nId; bool bWiden, bHeighten, bMoveRight, bMoveDown; } kAnchors[] = {
+        {ctl::ResultsList, true, true, false, false},   {ctl::ResultsEmail, true, false, false, true},
+        {ctl::SaveToFile, false, false, false, true},   {ctl::Ok, false, false, true, true},
+        {ctl::Cancel, false, false, true, true},        {ctl::ResultsSaved, true, false, false, true},
+    };
+    for (const auto& anchor : kAnchors) {
+        const ControlSpec* spec = FindControl(Template(), anchor.nId);
+        QWidget* widget = Control(anchor.nId);
+        if (!spec || !widget) continue;
+        QRect rect = Units().ToPixels(spec->x, spec->y, spec->cx, spec->cy);
+        rect.adjust(0, 0, anchor.bWiden ? extra.width() : 0, anchor.bHeighten ? extra.height() : 0);
+        rect.translate(anchor.bMoveRight ? extra.width() : 0, anchor.bMoveDown ? extra.height() : 0);
+        widget->setGeometry(rect);
+    }
+    if (!m_savedLine.isEmpty()) ElideSavedPath();
 }
 
 void ResultsWindow::OnEmail() {

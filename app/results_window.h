@@ -2,7 +2,9 @@
 // "Here is your car": the lines of one decode, the e-mail request with the
 // research group's address as a link, "Save data to a file", where the last
 // save went, and "BACK". Enter and "BACK" end it, so do Escape and the close
-// box. The lines can be selected and copied.
+// box. The lines can be selected and copied; the window opens with the focus
+// on them. It can be made larger, the list growing with it; a line too long
+// for the list scrolls sideways and shows whole in its tool tip.
 
 #include <string>
 #include <vector>
@@ -34,17 +36,21 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void LayOutControls(QSize extra) override;
 
 private:
     void SetUpEmailLink();
     void SetUpCopying(QListWidget* list);
+    void ShowLines(QListWidget* list);
     void ShowSavedPath(const QString& strPath);
+    void ElideSavedPath();
 
     DecodeResult m_result;
     SaveFlow& m_saveFlow;
     QtSaveHost m_host;
     SaveOutcome m_lastOutcome = SaveOutcome::Cancelled;
     std::string m_strSavedPath;  // the last file saved from this window
+    QString m_savedLine;         // "Saved as" and that file's path
 };
 
 }  // namespace vexlor

@@ -6,11 +6,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "app/about_dialog.h"
+#include "app/clearing_undo_bar.h"
 #include "app/form_combo_box.h"
 #include "app/help_decoding_dialog.h"
+#include "app/open_decode_file.h"
 #include "app/pictures.h"
 #include "app/qt_save_host.h"
 #include "app/results_window.h"
@@ -29,6 +32,8 @@ TagFormWindow::TagFormWindow(QWidget* parent)
     WireButtons();
     WireBoxes();
     m_form.InitForm();
+    WireOpening();
+    new ClearingUndoBar(*this);
     if (QWidget* year = Control(ctl::Year)) year->setFocus(Qt::OtherFocusReason);
 }
 
@@ -84,6 +89,23 @@ void TagFormWindow::WireBoxes() {
     }
 }
 
+// Ctrl+O and the context menu ask for a decode file; a file dropped on the
+// form opens once the drop is over.
+void TagFormWindow::WireOpening() {
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, &TagFormWindow::OnOpenDecodeFile);
+    AcceptDecodeFileDrops(*this, [this](const QString& strPath) {
+        QTimer::singleShot(0, this, [this, strPath] { OpenDecodeFile(strPath); });
+    });
+}
+
+void TagFormWindow::OnOpenDecodeFile() {
+    const QString strPath = AskDecodeFilePath(this, PathFromBytes(m_saveFlow.CurrentDir()));
+    if (!strPath.isEmpty()) OpenDecodeFile(strPath);
+}
+
+void TagFormWindow::OpenDecodeFile(const QString& strPath) { OpenDecodeFileInForm(m_form, strPath); }
+
 void TagFormWindow::OnProgramInfo() {
     AboutDialog about(this);
     about.exec();
@@ -118,6 +140,8 @@ void TagFormWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 void TagFormWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(QString::fromLatin1(kAboutMenuText), this, &TagFormWindow::OnProgramInfo);
+    menu.addAction(QString::fromLatin1(kOpenMenuText), QKeySequence(QKeySequence::Open), this,
+                   &TagFormWindow::OnOpenDecodeFile);
     menu.exec(event->globalPos());
 }
 

@@ -29,6 +29,10 @@ public:
     void OnDecode();
     void OnHelpDecoding();
     void OnExit();
+    // Ctrl+O and the context menu: the Open dialog, then the file chosen.
+    void OnOpenDecodeFile();
+    // Fills the form from a saved decode file (as dropped, or named on the command line).
+    void OpenDecodeFile(const QString& strPath);
 
     // Escape and the close box do nothing.
     void reject() override;
@@ -45,6 +49,7 @@ protected:
 private:
     void WireButtons();
     void WireBoxes();
+    void WireOpening();
     FormComboBox* Box(int nId) const;
 
     WidgetFormControls m_controls;

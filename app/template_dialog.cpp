@@ -1,5 +1,6 @@
 #include "app/template_dialog.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,11 +8,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
 #include <algorithm>
 
 #include "app/form_combo_box.h"
 #include "app/pictures.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "app/window_accessibility.h"
 #include "form/accessible_texts.h"
 #include "form/control_ids.h"
@@ -22,6 +27,8 @@ namespace {
 // The edit boxes of the templates are 12 units high; a closed drop-down box
 // takes the same height, the rest of its rectangle is its dropped list.
 constexpr int kEditHeightUnits = 12;
+// The smallest a window that scrolls can be made.
+constexpr int kSmallestWidthUnits = 60, kSmallestHeightUnits = 40;
 
 Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
@@ -44,7 +51,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
     setFont(m_font);
     setWindowTitle(ToQString(dialog.strCaption));
     setAccessibleName(ToQString(WindowAccessibleName(dialog)));
-    setFixedSize(m_units.ToPixels(dialog.cx, dialog.cy));
+    m_canvasSize = m_units.ToPixels(dialog.cx, dialog.cy);
     setSizeGripEnabled(false);
     for (const ControlSpec& spec : dialog.controls) {
         QWidget* widget = CreateControl(spec);
@@ -74,6 +81,78 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
         // restacked, so screen readers meet the controls in template order.
         if (spec.kind == ControlKind::GroupBox) m_widgets[i]->lower();
     }
+    FitToScreen();
+    ApplySizeLimits();
+}
+
+void TemplateDialog::FitToScreen() {
+    const QSize smallest = m_units.ToPixels(kSmallestWidthUnits, kSmallestHeightUnits);
+    const QSize fitted = FittedClientSize(m_canvasSize, AvailableScreenSize(*this), ExpectedFrame(*this), smallest);
+    if (fitted == m_canvasSize) {
+        resize(m_canvasSize);
+        return;
+    }
+    // The controls keep their places on a page of the template's size, in
+    // template order (the tab order), with their shown or hidden state.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidgetResizable(true);
+    m_canvas = new QWidget;
+    m_canvas->setFont(m_font);
+    for (QWidget* widget : m_widgets) {
+        const bool bHidden = widget->isHidden();
+        widget->setParent(m_canvas);
+        widget->setHidden(bHidden);
+    }
+    m_canvas->installEventFilter(this);
+    m_scroll->setWidget(m_canvas);
+    // Whatever takes the focus, by key, click or the program, scrolls into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && m_canvas->isAncestorOf(now)) m_scroll->ensureWidgetVisible(now);
+    });
+    resize(fitted);
+}
+
+void TemplateDialog::ApplySizeLimits() {
+    const bool bResizable = (m_template.nFlags & kResizable) != 0;
+    const QSize largest = bResizable ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : m_canvasSize;
+    if (m_scroll) {
+        m_canvas->setMinimumSize(m_canvasSize);
+        setMinimumSize(m_units.ToPixels(kSmallestWidthUnits, kSmallestHeightUnits).boundedTo(m_canvasSize));
+    } else {
+        setMinimumSize(m_canvasSize);
+    }
+    setMaximumSize(largest);
+}
+
+void TemplateDialog::SetCanvasSize(QSize size) {
+    if (size == m_canvasSize) return;
+    const QSize grown = size - m_canvasSize;
+    m_canvasSize = size;
+    ApplySizeLimits();
+    // A page that scrolls grows inside a window that stays within the screen.
+    QSize largest = maximumSize();
+    if (m_scroll)
+        largest = largest.boundedTo(FittedClientSize(m_canvasSize, AvailableScreenSize(*this), ExpectedFrame(*this),
+                                                     minimumSize()));
+    resize((this->size() + grown).boundedTo(largest).expandedTo(minimumSize()));
+    if (isVisible() && screen()) {
+        const QPoint corner = KeptOnScreen(frameGeometry(), screen()->availableGeometry());
+        move(pos() + (corner - frameGeometry().topLeft()));
+    }
+}
+
+void TemplateDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_scroll) m_scroll->setGeometry(rect());
+    else LayOutControls((size() - m_canvasSize).expandedTo(QSize(0, 0)));
+}
+
+bool TemplateDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_canvas && m_canvas != this && event->type() == QEvent::Resize)
+        LayOutControls((m_canvas->size() - m_canvasSize).expandedTo(QSize(0, 0)));
+    return QDialog::eventFilter(watched, event);
 }
 
 // The field's name and its tool tip as its description, for screen readers;

@@ -82,6 +82,11 @@ int WidgetFormControls::GetCurSel(int nId) const {
     return -1;
 }
 
+void WidgetFormControls::SetCurSel(int nId, int nIndex) {
+    if (auto* box = m_dialog.ControlAs<FormComboBox>(nId)) box->SelectQuietly(nIndex);
+    else if (auto* list = m_dialog.ControlAs<QListWidget>(nId)) list->setCurrentRow(nIndex);
+}
+
 void WidgetFormControls::SetFocus(int nId) {
     if (QWidget* widget = m_dialog.Control(nId)) widget->setFocus(Qt::OtherFocusReason);
 }

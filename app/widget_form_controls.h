@@ -22,6 +22,7 @@ public:
     void AddString(int nId, std::string_view strEntry) override;
     std::vector<std::string> GetList(int nId) const override;
     int GetCurSel(int nId) const override;
+    void SetCurSel(int nId, int nIndex) override;
     void SetFocus(int nId) override;
     void MessageBox(std::string_view strText, std::string_view strCaption) override;
 

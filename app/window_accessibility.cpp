@@ -4,14 +4,19 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QWidget>
+
+#include "app/template_dialog.h"
 
 namespace vexlor {
 namespace {
 
 constexpr const char* kDrawingOnly = "vexlorDrawingOnly";
+constexpr const char* kLinkTarget = "vexlorLinkTarget";
+constexpr const char* kStatusLine = "vexlorStatusLine";
 
 class TemplateWindowAccessible : public QAccessibleWidget {
 public:
@@ -31,7 +36,8 @@ public:
 private:
     QList<QWidget*> Controls() const {
         QList<QWidget*> controls;
-        for (QObject* child : widget()->children()) {
+        // The controls lie on the window, or on the page that scrolls inside it.
+        for (QObject* child : static_cast<const TemplateDialog*>(widget())->Canvas()->children()) {
             auto* control = qobject_cast<QWidget*>(child);
             if (control && !control->isWindow() && !control->property(kDrawingOnly).toBool()) controls << control;
         }
@@ -77,16 +83,65 @@ private:
     QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A label offered as what it stands for: a link (pressing it opens the
+// target, as a click on the link does) or a status line.
+class MarkedLabelAccessible : public QAccessibleWidget {
+public:
+    MarkedLabelAccessible(QLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return Label()->accessibleName().isEmpty() ? Label()->text() : Label()->accessibleName();
+        if (t == QAccessible::Value && role() == QAccessible::Link) return Label()->property(kLinkTarget).toString();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return role() == QAccessible::Link ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& strAction) override {
+        if (role() == QAccessible::Link && strAction == pressAction())
+            emit Label()->linkActivated(Label()->property(kLinkTarget).toString());
+    }
+
+private:
+    QLabel* Label() const { return static_cast<QLabel*>(widget()); }
+};
+
 QAccessibleInterface* TemplateWindowFactory(const QString& strClass, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     if (strClass == QLatin1String("vexlor::TemplateDialog")) return new TemplateWindowAccessible(static_cast<QWidget*>(object));
     if (strClass == QLatin1String("vexlor::FormComboBox")) return new NamedComboAccessible(static_cast<QComboBox*>(object));
+    if (strClass == QLatin1String("QLabel")) {
+        auto* label = static_cast<QLabel*>(object);
+        if (!label->property(kLinkTarget).toString().isEmpty()) return new MarkedLabelAccessible(label, QAccessible::Link);
+        if (label->property(kStatusLine).toBool()) return new MarkedLabelAccessible(label, QAccessible::StatusBar);
+    }
     return nullptr;
+}
+
+// A view of the label made before it was marked is dropped; the next one asked for shows the mark.
+void DropAccessibleView(QWidget* widget) {
+    if (QAccessibleInterface* view = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(view));
 }
 
 }  // namespace
 
 void MarkAsDrawingOnly(QWidget* widget) { widget->setProperty(kDrawingOnly, true); }
+
+void MarkAsLink(QLabel* label, const QString& strTarget) {
+    label->setProperty(kLinkTarget, strTarget);
+    DropAccessibleView(label);
+}
+
+void MarkAsStatusLine(QLabel* label) {
+    label->setProperty(kStatusLine, true);
+    DropAccessibleView(label);
+}
+
+void AnnounceNameChange(QWidget* widget) {
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
 
 void InstallTemplateWindowAccessibility() {
     static const bool bInstalled = [] {

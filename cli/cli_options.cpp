@@ -10,7 +10,7 @@ namespace vexlor {
 
 namespace {
 
-enum class Flag { None, Sample, Json, Help, Version, Save, SaveDefault, Force, Open, Batch };
+enum class Flag { None, Sample, Json, Help, Version, Save, SaveDefault, Force, Open, Batch, Read };
 
 struct FlagInfo {
     std::string_view strName;
@@ -24,7 +24,7 @@ constexpr FlagInfo kFlags[] = {
     {"help", Flag::Help, false, false},         {"version", Flag::Version, false, false},
     {"save", Flag::Save, true, false},          {"save-default", Flag::SaveDefault, false, false},
     {"force", Flag::Force, false, false},       {"open", Flag::Open, false, false},
-    {"batch", Flag::Batch, false, true},
+    {"batch", Flag::Batch, false, true},        {"read", Flag::Read, true, false},
 };
 
 const FlagInfo* FindFlag(std::string_view strName) {
@@ -93,6 +93,7 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
                 if (!strValue && i + 1 < args.size() && !LooksLikeOption(args[i + 1])) strValue = args[++i];
                 options.strBatchFile = strValue.value_or("");
                 break;
+            case Flag::Read: options.strReadPath = std::move(*strValue); break;
             case Flag::None: break;
         }
     }
@@ -107,11 +108,15 @@ ParseOutcome ParseArguments(std::span<const std::string> args) {
     }
     if (bBatch) {
         if (bSample || !overrides.empty() || options.strSavePath || options.bSaveDefault || options.bForce ||
-            options.bOpen) {
+            options.bOpen || options.strReadPath) {
             return Fail("vexlor-decode: --batch reads every tag from its input and takes no other option but --json");
         }
         options.action = CliAction::Batch;
         return ParseOutcome{std::move(options), {}};
+    }
+    if (options.strReadPath && (bSample || !overrides.empty())) {
+        return Fail(
+            "vexlor-decode: --read takes the whole tag from the file; give no field option or --sample with it");
     }
     if (options.strSavePath && options.bSaveDefault) {
         return Fail("vexlor-decode: give either --save PATH or --save-default, not both");

@@ -20,6 +20,7 @@ struct CliOptions {
     bool bForce = false;         // --force
     bool bOpen = false;          // --open
     std::string strBatchFile;    // --batch FILE; empty or "-" for standard input
+    std::optional<std::string> strReadPath;  // --read FILE: the tag comes from this decode file
 };
 
 struct ParseOutcome {

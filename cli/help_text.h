@@ -7,6 +7,7 @@ namespace vexlor {
 
 inline constexpr std::string_view kHelpText =
     R"(Usage: vexlor-decode [OPTION]...
+       vexlor-decode --read FILE [OPTION]...
        vexlor-decode --batch [FILE]
 Decodes the cowl tag and VIN of a 1967, 1968 or 1969 Camaro and prints the
 result lines as the results window shows them, one per line.
@@ -34,6 +35,8 @@ as --opt VALUE or --opt=VALUE (a value that begins with "--" needs the =):
 
 Other options:
   --sample        start from the sample 1967 tag; field options override it
+  --read FILE     decode the tag of a saved decode file (no field option or
+                  --sample with it); the other options work as for a typed tag
   --json          print the decode as one JSON object
   --save PATH     also write the decode file to PATH
   --save-default  also write the decode file under its default name in the
@@ -49,8 +52,9 @@ Other options:
   --help          show this help
   --version       show the version
 
-Exit status: 0 on success, 1 when a save or a batch line failed, 2 for a
-usage error (unknown option, missing value, a year that is none of the six).
+Exit status: 0 on success, 1 when a save, a batch line or --read failed, 2
+for a usage error (unknown option, missing value, a year that is none of the
+six).
 
 Example:
   vexlor-decode --year 1968 --style 68-12437 --plant NOR --body 123 --trim 712 --paint C --top C

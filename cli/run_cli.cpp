@@ -3,6 +3,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 #include "cli/batch.h"
 #include "cli/cli_options.h"
@@ -12,6 +13,7 @@
 #include "decoder/decode.h"
 #include "results/decode_file.h"
 #include "results/result_lines.h"
+#include "results/tag_from_records.h"
 
 namespace vexlor {
 
@@ -32,11 +34,20 @@ int Batch(const CliOptions& options, std::istream& in, std::ostream& out, std::o
 
 int DecodeOne(const CliOptions& options, std::ostream& out, std::ostream& err,
               const CliEnvironment& environment) {
-    if (YearDigit(options.fields.strYear) == 0) {
+    TagFields fields = options.fields;
+    if (options.strReadPath) {
+        OpenedTag opened = OpenDecodeFile(*options.strReadPath);
+        if (!opened.fields) {
+            err << "vexlor-decode: " << OpenFailureMessage(*options.strReadPath, opened.strReason) << '\n';
+            return 1;
+        }
+        fields = std::move(*opened.fields);
+    }
+    if (YearDigit(fields.strYear) == 0) {
         err << kYearMessage << '\n';
         return 2;
     }
-    const DecodeResult result = Decode(options.fields);
+    const DecodeResult result = Decode(fields);
     const std::vector<std::string> lines = BuildResultLines(result);
     if (options.bJson) {
         out << DecodeJson(result, lines).dump() << '\n';

@@ -23,8 +23,6 @@ bool TerminalSaveHost::AskReplace(const std::string&) {
 // A terminal has no Save As dialog: a save that needs one is cancelled.
 std::optional<std::string> TerminalSaveHost::AskSaveAsPath(const std::string&) { return std::nullopt; }
 
-std::optional<std::string> TerminalSaveHost::ReadFile(const std::string& strPath) { return ReadWholeFile(strPath); }
-
 bool TerminalSaveHost::WriteFileAtomically(const std::string& strPath, const std::string& strContent,
                                            std::string& strError) {
     return vexlor::WriteFileAtomically(strPath, strContent, strError);

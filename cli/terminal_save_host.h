@@ -22,7 +22,6 @@ public:
     bool FileExists(const std::string& strPath) override;
     bool AskReplace(const std::string& strQuestion) override;
     std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) override;
-    std::optional<std::string> ReadFile(const std::string& strPath) override;
     bool WriteFileAtomically(const std::string& strPath, const std::string& strContent,
                              std::string& strError) override;
     void ReportWriteFailure(const std::string& strMessage) override;

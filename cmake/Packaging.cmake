@@ -32,9 +32,14 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window needs a Qt platform plugin (the X11 one), which the Qt
-# libraries only recommend; saved files are shown with xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VEXLOR_HOMEPAGE}")
+# The window's X11 platform plugin comes with libqt6gui6, which dpkg-shlibdeps
+# finds; saved files are shown with xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+
+# Reproducible packing: file dates from SOURCE_DATE_EPOCH, or from the last commit.
+find_package(Git QUIET)
+configure_file(cmake/CPackProjectConfig.cmake.in ${CMAKE_BINARY_DIR}/CPackProjectConfig.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackProjectConfig.cmake)
 
 include(CPack)

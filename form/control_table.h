@@ -56,6 +56,7 @@ enum : unsigned {
     kMinimizeBox = 1u << 2,
     kModalFrame = 1u << 3,
     kTaskBar = 1u << 4,
+    kResizable = 1u << 5,  // the user can make the window larger
 };
 
 struct DialogTemplate {

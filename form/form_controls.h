@@ -27,6 +27,8 @@ public:
     virtual std::vector<std::string> GetList(int nId) const = 0;
     // The selected entry's index, or -1 when none is selected.
     virtual int GetCurSel(int nId) const = 0;
+    // Selects entry nIndex (-1: none); the edit text stays.
+    virtual void SetCurSel(int nId, int nIndex) = 0;
 
     virtual void SetFocus(int nId) = 0;
     // A modal box with an OK button.

@@ -1,10 +1,9 @@
 // The tag form's start state, its three year layouts, Clear All, the sample
-// tag and the hand-over of the form's texts to the decoder.
+// tag, an opened decode file and the hand-over of the form's texts to the decoder.
 #include "decoder/decode.h"
 #include "form/program_texts.h"
 #include "form/control_ids.h"
 #include "form/data_fields.h"
-#include "form/sample_tag.h"
 #include "form/tag_form.h"
 #include "form/year_layouts.h"
 
@@ -14,6 +13,7 @@ void TagForm::InitForm() {
     // Only the text: no list entry is selected and no year handler runs. The
     // window opens in the 1967 layout as built.
     m_controls.SetText(ctl::Year, "1967");
+    NoteYear();
 }
 
 void TagForm::ShowField(int nId, bool bShow) {
@@ -35,28 +35,44 @@ void TagForm::ApplyLayout(int nYear) {
 void TagForm::OnYearSelChange(int nIndex) {
     // The year list is "1967", "1968", "1969"; with no entry selected the
     // layout stays as it is.
+    FormSnapshot before = SnapshotBeforeYearChange();
     if (nIndex >= 0 && nIndex <= 2) ApplyLayout(7 + nIndex);
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
 void TagForm::OnYearEditChange() {
     // A typed year takes the same layout as a pick: the fields on screen are
     // always those the decode of that year reads. Any other text keeps the layout.
+    FormSnapshot before = SnapshotBeforeYearChange();
     ApplyLayout(YearDigit(m_controls.GetText(ctl::Year)));
-    OnClearAll();
+    ClearDataFields(std::move(before));
 }
 
-void TagForm::OnClearAll() {
-    for (int nId : kDataFieldOrder) m_controls.SetText(nId, "");
-    m_nCausesShown = 0;
-}
+void TagForm::OnClearAll() { ClearDataFields(TakeSnapshot(m_controls)); }
 
 void TagForm::OnHelpDecoding(bool bEndedWithOk) {
-    if (!bEndedWithOk) return;
-    m_controls.SetText(ctl::Year, "1967");
-    ApplyLayout(7);
-    for (const auto& [nId, strValue] : SampleTagValues()) m_controls.SetText(nId, strValue);
-    m_nCausesShown = 0;  // the style box is filled
+    if (bEndedWithOk) ShowTag(SampleTagFields());
+}
+
+void TagForm::ShowTag(const TagFields& fields) {
+    m_controls.SetText(ctl::Year, fields.strYear);
+    ApplyLayout(YearDigit(fields.strYear));
+    for (int nId : kDataFieldOrder) {
+        for (const FieldControl& control : kFieldControls) {
+            if (control.nControlId == nId) m_controls.SetText(nId, FieldText(fields, control.field));
+        }
+    }
+    m_nCausesShown = 0;  // a style given or not, each request may ask again
+    NoteYear();
+    SetUndo(std::nullopt);  // a tag shown replaces the form: nothing left to take back
+}
+
+void TagForm::OnOpenDecodeFile(const std::optional<TagFields>& fields, std::string_view strFailure) {
+    if (fields) {
+        ShowTag(*fields);
+    } else {
+        m_controls.MessageBox(strFailure, kProgramName);
+    }
 }
 
 TagFields TagForm::ReadTagFields() const {

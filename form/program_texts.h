@@ -20,6 +20,10 @@ inline constexpr std::string_view kResultsEmailRequest =
 inline constexpr std::string_view kDialogEmailRequest =
     "Please e-mail your tag data or the saved data file to VELK at " VEXLOR_CONTACT_EMAIL ".";
 
+// The line offered after a clearing that emptied fields, and its button.
+inline constexpr std::string_view kFormClearedLine = "Form cleared.";
+inline constexpr std::string_view kUndoButtonText = "&Undo";
+
 // The About dialog's own lines.
 inline constexpr std::string_view kAboutVersionLine = "Vexlor Version " VEXLOR_VERSION;
 inline constexpr std::string_view kAboutNotice = "Maintained by VELK";

@@ -21,7 +21,7 @@ constexpr ControlSpec kControls[] = {
 };
 
 constexpr DialogTemplate kResults{
-    130, "Here is your car", 253, 178, "MS Sans Serif", 12, kCaption | kSysMenu | kModalFrame, kControls,
+    130, "Here is your car", 253, 178, "MS Sans Serif", 12, kCaption | kSysMenu | kModalFrame | kResizable, kControls,
 };
 
 }  // namespace

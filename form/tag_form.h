@@ -3,6 +3,7 @@
 // and the fields that depend on them. It works on any FormControls, so the
 // window and the tests drive the same code.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "decoder/decode_result.h"
 #include "decoder/tag_fields.h"
 #include "form/form_controls.h"
+#include "form/form_snapshot.h"
 
 namespace vexlor {
 
@@ -35,6 +37,26 @@ public:
     void OnClearAll();
     // After the sample-tag dialog closed: with OK the form takes the 1967 layout and the sample values.
     void OnHelpDecoding(bool bEndedWithOk);
+    // A whole tag at once: the year text, that year's layout and every data field.
+    void ShowTag(const TagFields& fields);
+    // A decode file was opened: its tag fills the form; a file that gave no
+    // tag shows strFailure and leaves the form exactly as it was.
+    void OnOpenDecodeFile(const std::optional<TagFields>& fields, std::string_view strFailure);
+
+    // --- Taking a clearing back (clearing_undo.cpp) ---
+
+    // Whether "Undo" is offered: a change of year or Clear All emptied at
+    // least one data field, and no data field has been edited since. A
+    // clearing that empties nothing keeps the offer, so typing a year one
+    // key at a time can still be taken back whole.
+    bool UndoOffered() const { return m_undo.has_value(); }
+    // "Undo": the year box (text and list selection), the layout and every
+    // data field as they were before that clearing.
+    void OnUndo();
+    // The user typed into a data field or picked from its list: the offer ends.
+    void OnDataFieldEdit();
+    // Called with the new state each time the offer starts or ends.
+    void SetUndoListener(std::function<void(bool bOffered)> listener) { m_undoListener = std::move(listener); }
 
     // The texts of the data fields, as typed.
     TagFields ReadTagFields() const;
@@ -66,6 +88,13 @@ public:
     int StyleGuard() const { return m_nStyleGuard; }
 
 private:
+    // Empties every data field; offers to take it back when that lost a text.
+    void ClearDataFields(FormSnapshot before);
+    // The form now, with the year box as it stood before the user's last change of it.
+    FormSnapshot SnapshotBeforeYearChange() const;
+    void NoteYear();
+    void SetUndo(std::optional<FormSnapshot> undo);
+
     void ResetTopPaint();
     bool TopPaintFits(int nYear, bool bConvertible) const;
     // The style box's text; a filled box lets every cause ask again.
@@ -74,6 +103,12 @@ private:
     FormControls& m_controls;
     int m_nStyleGuard = 0;
     unsigned m_nCausesShown = 0;  // bit n: cause n has shown its request
+    // The year box as the form last left it: a year handler runs after the
+    // box has already changed.
+    std::string m_strYear;
+    int m_nYearSel = -1;
+    std::optional<FormSnapshot> m_undo;
+    std::function<void(bool)> m_undoListener;
 };
 
 }  // namespace vexlor

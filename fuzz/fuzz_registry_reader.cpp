@@ -83,7 +83,8 @@ bool HasControl(std::string_view strText) {
         const auto chByte = static_cast<unsigned char>(ch);
         if (chByte < 0x20 || chByte == 0x7F) return true;
     }
-    return strText.find("\xC2\x80") != std::string_view::npos || strText.find("\xC2\x9B") != std::string_view::npos;
+    return strText.find("\xC2\x80") != std::string_view::npos || strText.find("\xC2\x9B") != std::string_view::npos ||
+           strText.find("\xE2\x80\xAE") != std::string_view::npos || strText.find("\xE2\x81\xA6") != std::string_view::npos;
 }
 
 void ReadAnyBytes(const uint8_t* pData, size_t nSize) {
@@ -92,16 +93,17 @@ void ReadAnyBytes(const uint8_t* pData, size_t nSize) {
     FUZZ_CHECK((read.rejection == Rejection::None) == read.strReason.empty());
     if (read.rejection != Rejection::None) return;
     FUZZ_CHECK(strBytes.find('\0') == std::string_view::npos);
+    const vexlor::FileEncoding encoding = vexlor::EncodingOf(strBytes);
     vexlor::TagCodes codes;
     for (size_t i = 0; i < vexlor::kCodeFieldCount; ++i) {
-        FUZZ_CHECK(read.records.codes[i].find('\n') == std::string::npos);
-        codes[i] = vexlor::StoredText(read.records.codes[i]);
+        FUZZ_CHECK(read.records.codes[i].find_first_of("\r\n") == std::string::npos);
+        codes[i] = vexlor::StoredText(read.records.codes[i], encoding);
         FUZZ_CHECK(vexlor::IsValidUtf8(codes[i]));
-        FUZZ_CHECK(!HasControl(vexlor::TerminalSafe(codes[i])));
+        FUZZ_CHECK(!HasControl(vexlor::Shown(codes[i])));
     }
-    const std::string strText = vexlor::StoredText(read.records.strDecodeText);
+    const std::string strText = vexlor::StoredText(read.records.strDecodeText, encoding);
     FUZZ_CHECK(vexlor::IsValidUtf8(strText));
-    FUZZ_CHECK(!HasControl(vexlor::TerminalSafe(strText)));
+    FUZZ_CHECK(!HasControl(vexlor::Shown(strText)));
     const vexlor::CarKey key = vexlor::CarKeyOf(codes, "hash");
     FUZZ_CHECK(!key.strKey.empty());
 }

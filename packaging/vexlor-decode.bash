@@ -1,6 +1,6 @@
 # bash completion for vexlor-decode                        -*- shell-script -*-
 # Completes the options, the model years after --year and file names after
-# --save and --batch, for both "--opt VALUE" and "--opt=VALUE".
+# --save, --read and --batch, for both "--opt VALUE" and "--opt=VALUE".
 
 _vexlor_decode() {
     local cur=${COMP_WORDS[COMP_CWORD]}
@@ -20,7 +20,7 @@ _vexlor_decode() {
             mapfile -t COMPREPLY < <(compgen -W '1967 67 1968 68 1969 69' -- "$cur")
             return
             ;;
-        --save | --batch)
+        --save | --read | --batch)
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -f -- "$cur")
             # The file of --batch may be left out: then options follow.
@@ -35,7 +35,7 @@ _vexlor_decode() {
     if [[ $cur == -* || -z $cur ]]; then
         local options='--year --vin --serial --date --code --style --plant --body --trim --seat
             --paint --top --group1 --group2 --group3 --group4 --group5 --date69 --code69
-            --sample --json --save --save-default --force --open --batch --help --version'
+            --sample --read --json --save --save-default --force --open --batch --help --version'
         local -a matches
         mapfile -t matches < <(compgen -W "$options" -- "$cur")
         COMPREPLY+=("${matches[@]}")

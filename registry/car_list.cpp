@@ -8,6 +8,7 @@
 #include "decoder/text.h"
 #include "registry/car_facts.h"
 #include "registry/car_key.h"
+#include "registry/json_text.h"
 #include "registry/terminal_text.h"
 #include "registry/text_table.h"
 
@@ -15,11 +16,32 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kNoValue = "(none)";
+constexpr size_t kFileKeyShown = 12;    // hex digits of a file key: show takes them
+constexpr size_t kWidestListCell = 24;  // characters; a longer code ends in "..."
 
-// The code, and what it means after one blank.
-std::string Cell(const std::string& strCode, const std::string& strMeaning, bool bTerminal) {
+// At most kWidestListCell characters (not bytes), so that one long code
+// cannot push the other columns off the screen.
+std::string Clipped(std::string strCell) {
+    size_t nCharacters = 0;
+    for (size_t i = 0; i < strCell.size(); ++i) {
+        if ((static_cast<unsigned char>(strCell[i]) & 0xC0) == 0x80) continue;
+        if (++nCharacters > kWidestListCell - 3) {
+            strCell.resize(i);
+            return strCell + "...";
+        }
+    }
+    return strCell;
+}
+
+std::string ListKey(const CarRow& car) {
+    return car.strKind == "file" ? car.strKey.substr(0, kFileKeyShown) : Clipped(Shown(car.strKey));
+}
+
+// The code, cut when long, and what it means after one blank.
+std::string Cell(const std::string& strCode, const std::string& strMeaning = {}) {
     if (strCode.empty()) return std::string(kNoValue);
-    return Shown(strMeaning.empty() ? strCode : strCode + " " + strMeaning, bTerminal);
+    const std::string strCell = Clipped(Shown(strCode));
+    return strMeaning.empty() ? strCell : strCell + " " + Shown(strMeaning);
 }
 
 // The build date as the tag gives it ("09C"), without the calendar digit.
@@ -46,7 +68,7 @@ void WriteJson(const std::vector<CarRow>& cars, std::ostream& out, bool bTermina
                         {"option_codes", codes[kOptionsField]},
                         {"submissions", car.nSubmissions}});
     }
-    out << Shown(json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), bTerminal) << '\n';
+    out << JsonText(json, bTerminal) << '\n';
 }
 
 }  // namespace
@@ -60,13 +82,12 @@ void WriteCarList(const std::vector<CarRow>& cars, bool bJson, std::ostream& out
     table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Built", "Submissions"});
     for (const CarRow& car : cars) {
         const TagCodes& codes = car.codes;
-        table.AddRow({Shown(car.strKey, bTerminal), Cell(ValueOf(Dimension::Year, codes), "", bTerminal),
-                      Cell(codes[kStyleField], MeaningOf(Dimension::Style, codes), bTerminal),
-                      Cell(ValueOf(Dimension::Plant, codes), "", bTerminal),
-                      Cell(BodyNumber(codes[kPlantBodyField]), "", bTerminal),
-                      Cell(codes[kPaintField], MeaningOf(Dimension::Paint, codes), bTerminal),
-                      Cell(codes[kTrimField], MeaningOf(Dimension::Trim, codes), bTerminal),
-                      Cell(BuildDate(codes), "", bTerminal), std::to_string(car.nSubmissions)});
+        table.AddRow({ListKey(car), Cell(ValueOf(Dimension::Year, codes)),
+                      Cell(codes[kStyleField], MeaningOf(Dimension::Style, codes)),
+                      Cell(ValueOf(Dimension::Plant, codes)), Cell(BodyNumber(codes[kPlantBodyField])),
+                      Cell(codes[kPaintField], MeaningOf(Dimension::Paint, codes)),
+                      Cell(codes[kTrimField], MeaningOf(Dimension::Trim, codes)), Cell(BuildDate(codes)),
+                      std::to_string(car.nSubmissions)});
     }
     out << table.Text();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Cars one a line, as list and search print them: aligned columns with what
-// each code means beside it, or one JSON array.
+// each code means beside it, or one JSON array (in ASCII when bTerminal).
 
 #include <iosfwd>
 #include <vector>

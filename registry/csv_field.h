@@ -6,8 +6,13 @@
 
 namespace vexlor {
 
-// As it is, unless it holds a comma, a double quote or a line break: then in
-// double quotes, each double quote doubled.
-std::string CsvField(std::string_view strValue);
+// A spreadsheet runs a cell that begins with =, +, -, @, a tab or a carriage
+// return as a formula: NoFormulas writes such a cell with a leading ' so that
+// a code from an owner's file stays text; Raw writes every value as it is.
+enum class CsvCells { NoFormulas, Raw };
+
+// Then as it is, unless it holds a comma, a double quote or a line break:
+// then in double quotes, each double quote doubled.
+std::string CsvField(std::string_view strValue, CsvCells cells);
 
 }  // namespace vexlor

@@ -1,5 +1,6 @@
-// export DB --csv|--jsonl: every submission, one row or object each, with
-// the same names as the submission table's columns.
+// export DB --csv|--csv-raw|--jsonl: every submission, one row or object
+// each, with the same names as the submission table's columns. The values go
+// out exactly as stored: these are data for other programs.
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -8,9 +9,9 @@
 #include <string_view>
 
 #include "registry/csv_field.h"
+#include "registry/json_text.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
-#include "registry/terminal_text.h"
 
 namespace vexlor {
 namespace {
@@ -36,11 +37,11 @@ std::vector<std::string_view> ColumnNames() {
     return names;
 }
 
-void WriteCsvLine(std::ostream& out, const std::vector<std::string_view>& values, bool bTerminal) {
+void WriteCsvLine(std::ostream& out, const std::vector<std::string_view>& values, CsvCells cells) {
     std::string strLine;
     for (size_t i = 0; i < values.size(); ++i) {
         if (i > 0) strLine += ',';
-        strLine += CsvField(ShownLines(values[i], bTerminal));
+        strLine += CsvField(values[i], cells);
     }
     strLine += "\r\n";
     out << strLine;
@@ -50,17 +51,17 @@ void WriteCsvLine(std::ostream& out, const std::vector<std::string_view>& values
 
 int ExportCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
     const std::vector<std::string_view> names = ColumnNames();
-    if (options.format == ExportFormat::Csv) {
-        WriteCsvLine(out, names, false);
-        ForEachSubmission(db, [&](const SubmissionRow& row) { WriteCsvLine(out, Values(row), bTerminal); });
+    if (options.format != ExportFormat::JsonLines) {
+        const CsvCells cells = options.format == ExportFormat::CsvRaw ? CsvCells::Raw : CsvCells::NoFormulas;
+        WriteCsvLine(out, names, cells);
+        ForEachSubmission(db, [&](const SubmissionRow& row) { WriteCsvLine(out, Values(row), cells); });
         return 0;
     }
     ForEachSubmission(db, [&](const SubmissionRow& row) {
         const std::vector<std::string_view> values = Values(row);
         nlohmann::ordered_json json;
         for (size_t i = 0; i < names.size(); ++i) json[std::string(names[i])] = std::string(values[i]);
-        const std::string strJson = json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-        out << Shown(strJson, bTerminal) << '\n';
+        out << JsonText(json, bTerminal) << '\n';
     });
     return 0;
 }

@@ -1,11 +1,10 @@
 #include "registry/file_source.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <cstring>
 #include <set>
@@ -26,6 +25,20 @@ bool HasTxtExtension(std::string_view strName) {
 
 std::string Joined(const std::string& strFolder, const std::string& strName) {
     return strFolder.ends_with('/') ? strFolder + strName : strFolder + "/" + strName;
+}
+
+// The path with every link resolved, or empty when it cannot be.
+std::string RealPath(const std::string& strPath) {
+    char* pszReal = realpath(strPath.c_str(), nullptr);
+    if (pszReal == nullptr) return {};
+    std::string strReal = pszReal;
+    free(pszReal);
+    return strReal;
+}
+
+bool IsWithin(const std::string& strPath, const std::string& strFolder) {
+    if (strPath.empty() || strFolder.empty()) return false;
+    return strPath == strFolder || strPath.starts_with(strFolder == "/" ? strFolder : strFolder + "/");
 }
 
 struct FolderEntry {
@@ -58,75 +71,27 @@ bool FolderEntries(const std::string& strFolder, std::vector<FolderEntry>& entri
 
 }  // namespace
 
-FileRead ReadFileAtMost(const std::string& strPath, size_t nLimit) {
-    FileRead read;
-    // Non-blocking, so that a named pipe among the files cannot hold the import.
-    const int fd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        read.strError = ErrnoText(errno);
-        return read;
-    }
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        read.strError = ErrnoText(errno);
-        close(fd);
-        return read;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        read.strError = S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file";
-        close(fd);
-        return read;
-    }
-    const auto nSize = static_cast<unsigned long long>(info.st_size);
-    if (nSize > nLimit) {
-        read.bTooLarge = true;
-        close(fd);
-        return read;
-    }
-    // Read up to one byte past the limit: a file that grew since fstat is
-    // read as it is now, and one that grew past the limit is found.
-    read.strBytes.resize(static_cast<size_t>(nSize) + 1);
-    size_t nDone = 0;
-    for (;;) {
-        if (nDone == read.strBytes.size()) {
-            if (nDone > nLimit) break;
-            read.strBytes.resize(std::min(nDone * 2, nLimit + 1));
-        }
-        const ssize_t nRead = ::read(fd, read.strBytes.data() + nDone, read.strBytes.size() - nDone);
-        if (nRead < 0 && errno == EINTR) continue;
-        if (nRead < 0) {
-            read.strError = ErrnoText(errno);
-            close(fd);
-            read.strBytes.clear();
-            return read;
-        }
-        if (nRead == 0) break;
-        nDone += static_cast<size_t>(nRead);
-    }
-    close(fd);
-    read.bTooLarge = nDone > nLimit;
-    read.bOk = !read.bTooLarge;
-    read.strBytes.resize(read.bOk ? nDone : 0);
-    return read;
-}
-
-void ForEachImportFile(const std::string& strPath, const std::function<void(const std::string&)>& onFile,
-                       const std::function<void(const std::string&, const std::string&)>& onError) {
+void ForEachImportFile(const std::string& strPath, const ImportWalk& walk) {
     struct stat info {};
     if (stat(strPath.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        onFile(strPath);
+        walk.onFile(strPath, true);
         return;
     }
+    const std::string strRoot = RealPath(strPath);
     std::set<std::pair<dev_t, ino_t>> searched;
     std::vector<std::string> pending = {strPath};
     while (!pending.empty()) {
         const std::string strFolder = std::move(pending.back());
         pending.pop_back();
-        if (stat(strFolder.c_str(), &info) != 0 || !searched.insert({info.st_dev, info.st_ino}).second) continue;
+        if (stat(strFolder.c_str(), &info) != 0) {
+            walk.onError(strFolder, "cannot be searched: " + ErrnoText(errno));
+            continue;
+        }
+        if (!searched.insert({info.st_dev, info.st_ino}).second) continue;
         std::vector<FolderEntry> entries;
         std::string strError;
         if (!FolderEntries(strFolder, entries, strError)) {
-            onError(strFolder, strError);
+            walk.onError(strFolder, "cannot be searched: " + strError);
             continue;
         }
         std::vector<std::string> folders;
@@ -135,12 +100,21 @@ void ForEachImportFile(const std::string& strPath, const std::function<void(cons
             bool bFolder = entry.nType == DT_DIR;
             // A link, or a file system that does not tell the type: ask.
             if (entry.nType != DT_REG && entry.nType != DT_DIR) {
-                bFolder = stat(strChild.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+                struct stat child {};
+                if (stat(strChild.c_str(), &child) != 0 && errno != ENOENT) {
+                    walk.onError(strChild, "cannot be looked at: " + ErrnoText(errno));
+                    continue;
+                }
+                bFolder = S_ISDIR(child.st_mode);
+                if (bFolder && entry.nType == DT_LNK && !IsWithin(RealPath(strChild), strRoot)) {
+                    walk.onSkipped(strChild, "skipped: a link to a folder outside " + strPath);
+                    continue;
+                }
             }
             if (bFolder) {
                 folders.push_back(strChild);
-            } else if (HasTxtExtension(entry.strName)) {
-                onFile(strChild);  // a dangling link too: its read fails and names it
+            } else if (!walk.onFile(strChild, HasTxtExtension(entry.strName))) {  // a dangling link too: its read fails
+                return;
             }
         }
         // Depth first, in name order.

@@ -2,11 +2,22 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "registry/run_registry.h"
+
+namespace {
+
+std::atomic<bool> g_bInterrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void OnInterrupt(int) { g_bInterrupted = true; }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -19,5 +30,13 @@ int main(int argc, char** argv) {
     vexlor::RegistryEnvironment environment;
     environment.bOutIsTerminal = isatty(STDOUT_FILENO) != 0;
     environment.bErrIsTerminal = isatty(STDERR_FILENO) != 0;
+    environment.pInterrupted = &g_bInterrupted;
+    environment.watchInterrupt = [] {
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        action.sa_flags = SA_RESETHAND;  // a second Ctrl-C ends the program at once
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, nullptr);
+    };
     return vexlor::RunRegistry(args, std::cout, std::cerr, environment);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The commands of vexlor-registry, each on an open registry. Each returns the
-// exit status; the caller reports a DatabaseError.
+// exit status; the caller reports a DatabaseError. What people read is shown
+// with its control characters escaped; bTerminal keeps JSON on a terminal to
+// ASCII.
 
 #include <iosfwd>
 
@@ -14,10 +16,10 @@ int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& ou
                   const RegistryEnvironment& environment);
 int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
 int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
-int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& out);
-int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
-                bool bTerminal);
-int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal);
+int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& err);
+int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err);
+int ConflictsCommand(Database& db, std::ostream& out);
+int CheckCommand(Database& db, std::ostream& out);
 int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
 int ExportCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
 

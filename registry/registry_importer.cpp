@@ -9,6 +9,7 @@
 #include "registry/submission_hash.h"
 #include "registry/stored_text.h"
 #include "results/decode_file.h"
+#include "results/file_system.h"
 
 namespace vexlor {
 namespace {
@@ -41,11 +42,12 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     if (read.rejection != Rejection::None) return Rejected(read.rejection, read.strReason);
 
     const DecodeFileRecords& records = read.records;
+    const FileEncoding encoding = EncodingOf(strBytes);
     TagCodes codes;
-    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i]);
-    const std::string strVersion = StoredText(records.strVersion);
-    const std::string strSavedDate = StoredText(records.strSavedDate);
-    const std::string strDecodeText = StoredText(records.strDecodeText);
+    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i], encoding);
+    const std::string strVersion = StoredText(records.strVersion, encoding);
+    const std::string strSavedDate = StoredText(records.strSavedDate, encoding);
+    const std::string strDecodeText = StoredText(records.strDecodeText, encoding);
     const std::string strHash = SubmissionHash(strVersion, codes, strSavedDate, strDecodeText);
     m_findFile.Bind(1, strHash);
     const bool bKnown = m_findFile.Step();
@@ -54,7 +56,7 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
 
     const CarIdentity::Choice car = m_cars.CarFor(codes, strHash);
     m_addSubmission.Bind(1, strHash)
-        .Bind(2, StoredText(strFileName))
+        .Bind(2, StoredText(strFileName, EncodingOf(strFileName)))
         .Bind(3, m_strImportedAt)
         .Bind(4, car.nCarId)
         .Bind(5, strVersion)
@@ -67,11 +69,16 @@ ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::s
     return {ImportStatus::Imported, Rejection::None, {}};
 }
 
-ImportOutcome RegistryImporter::ImportFile(const std::string& strPath) {
-    const FileRead read = ReadFileAtMost(strPath, kMaxDecodeFileSize);
-    if (read.bTooLarge) return Rejected(Rejection::TooLarge, std::string(kTooLargeReason));
-    if (!read.bOk) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strError);
-    return ImportBytes(strPath, read.strBytes);
+ImportOutcome RegistryImporter::ImportFile(const std::string& strPath, bool bByName) {
+    const SmallFile read = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
+    if (!read.bytes && !read.bTooLarge) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason);
+    const ImportOutcome outcome = read.bTooLarge ? Rejected(Rejection::TooLarge, std::string(kTooLargeReason))
+                                                 : ImportBytes(strPath, *read.bytes);
+    // Only its content could make it a decode file, and it does not.
+    const bool bOther = outcome.rejection == Rejection::TooLarge || outcome.rejection == Rejection::HoldsNul ||
+                        outcome.rejection == Rejection::NotDecodeFile;
+    if (!bByName && bOther) return {ImportStatus::NotDecodeFile, outcome.rejection, {}};
+    return outcome;
 }
 
 std::string ImportTimestamp() {

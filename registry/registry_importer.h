@@ -12,7 +12,8 @@
 
 namespace vexlor {
 
-enum class ImportStatus { Imported, AlreadyPresent, Rejected };
+// NotDecodeFile: a file that only its content could have made a decode file.
+enum class ImportStatus { Imported, AlreadyPresent, Rejected, NotDecodeFile };
 
 struct ImportOutcome {
     ImportStatus status = ImportStatus::Rejected;
@@ -28,8 +29,10 @@ public:
 
     // A file's bytes, under the name it is recorded with.
     ImportOutcome ImportBytes(std::string_view strFileName, std::string_view strBytes);
-    // Reads the file first; a file that cannot be read is rejected.
-    ImportOutcome ImportFile(const std::string& strPath);
+    // Reads the file first; a file that cannot be read is rejected. bByName:
+    // the file is meant as a decode file (see ImportWalk), so it is rejected
+    // when it is none; else it is NotDecodeFile then.
+    ImportOutcome ImportFile(const std::string& strPath, bool bByName);
 
 private:
     std::string m_strImportedAt;

@@ -18,7 +18,7 @@ struct CommandInfo {
 
 constexpr size_t kAnyNumber = static_cast<size_t>(-1);
 
-constexpr std::array<CommandInfo, 8> kCommands{{
+constexpr std::array<CommandInfo, 9> kCommands{{
     {"import", RegistryCommand::Import, 1, kAnyNumber},
     {"list", RegistryCommand::List, 0, 0},
     {"search", RegistryCommand::Search, 0, kAnyNumber},
@@ -27,6 +27,7 @@ constexpr std::array<CommandInfo, 8> kCommands{{
     {"conflicts", RegistryCommand::Conflicts, 0, 0},
     {"stats", RegistryCommand::Stats, 0, 0},
     {"export", RegistryCommand::Export, 0, 0},
+    {"check", RegistryCommand::Check, 0, 0},
 }};
 
 const CommandInfo* FindCommand(std::string_view strName) {
@@ -71,6 +72,20 @@ std::string ApplyCrossTable(RegistryOptions& options, std::string_view strValue)
     return {};
 }
 
+bool IsExportFormat(std::string_view strName) { return strName == "csv" || strName == "csv-raw" || strName == "jsonl"; }
+
+// A whole number of seconds, at most a day.
+std::optional<int> WaitSeconds(std::string_view strText) {
+    if (strText.empty() || strText.size() > 5) return std::nullopt;
+    int nSeconds = 0;
+    for (char ch : strText) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        nSeconds = nSeconds * 10 + (ch - '0');
+    }
+    if (nSeconds > 86400) return std::nullopt;
+    return nSeconds;
+}
+
 // Sets a list filter or a flag of the command; the error when it does not fit.
 std::string ApplyOption(RegistryOptions& options, std::string_view strName, const std::optional<std::string>& strValue) {
     const bool bList = options.command == RegistryCommand::List;
@@ -96,8 +111,13 @@ std::string ApplyOption(RegistryOptions& options, std::string_view strName, cons
         return ApplyCrossTable(options, *strValue);
     } else if (options.command == RegistryCommand::Report && strName == "html") {
         options.strHtmlFile = *strValue;
-    } else if (options.command == RegistryCommand::Export && (strName == "csv" || strName == "jsonl")) {
-        options.format = strName == "csv" ? ExportFormat::Csv : ExportFormat::JsonLines;
+    } else if (options.command == RegistryCommand::Export && IsExportFormat(strName) && !strValue) {
+        options.format = strName == "csv" ? ExportFormat::Csv : strName == "csv-raw" ? ExportFormat::CsvRaw
+                                                                                     : ExportFormat::JsonLines;
+    } else if (options.command == RegistryCommand::Import && strName == "wait") {
+        const std::optional<int> nSeconds = WaitSeconds(*strValue);
+        if (!nSeconds) return "--wait takes a number of seconds from 0 to 86400";
+        options.nWaitSeconds = *nSeconds;
     } else {
         return "option '--" + std::string(strName) + "' does not go with this command";
     }
@@ -106,11 +126,11 @@ std::string ApplyOption(RegistryOptions& options, std::string_view strName, cons
 
 bool TakesValue(std::string_view strName) {
     return strName == "year" || strName == "plant" || strName == "style" || strName == "paint" || strName == "by" ||
-           strName == "built" || strName == "html";
+           strName == "built" || strName == "html" || strName == "wait";
 }
 
 bool IsKnownOption(std::string_view strName) {
-    return TakesValue(strName) || strName == "json" || strName == "csv" || strName == "jsonl";
+    return TakesValue(strName) || strName == "json" || IsExportFormat(strName);
 }
 
 }  // namespace
@@ -155,7 +175,9 @@ RegistryParse ParseRegistryArguments(std::span<const std::string> args) {
         given.emplace_back(std::move(strName), std::move(strValue));
     }
 
-    if (plain.empty()) return Fail("give a command: import, list, search, show, conflicts, stats, report or export");
+    if (plain.empty()) {
+        return Fail("give a command: import, list, search, show, conflicts, stats, report, export or check");
+    }
     const CommandInfo* pCommand = FindCommand(plain[0]);
     if (pCommand == nullptr) return Fail("unknown command '" + plain[0] + "'");
     options.command = pCommand->command;
@@ -181,9 +203,11 @@ RegistryParse ParseRegistryArguments(std::span<const std::string> args) {
     for (const auto& [strName, strValue] : given) {
         const std::string strError = ApplyOption(options, strName, strValue);
         if (!strError.empty()) return Fail(strError);
-        if (strName == "csv" || strName == "jsonl" || strName == "json") ++nFormats;
+        if (IsExportFormat(strName) || strName == "json") ++nFormats;
     }
-    if (options.command == RegistryCommand::Export && nFormats != 1) return Fail("export needs either --csv or --jsonl");
+    if (options.command == RegistryCommand::Export && nFormats != 1) {
+        return Fail("export needs one of --csv, --csv-raw or --jsonl");
+    }
     if (options.command == RegistryCommand::Stats && nFormats > 1) return Fail("stats takes --json or --csv, not both");
     if (options.command == RegistryCommand::Report && options.strHtmlFile.empty()) {
         return Fail("report needs --html FILE");

@@ -12,8 +12,8 @@
 
 namespace vexlor {
 
-enum class RegistryCommand { Help, Version, Import, List, Search, Show, Conflicts, Stats, Report, Export };
-enum class ExportFormat { Csv, JsonLines };
+enum class RegistryCommand { Help, Version, Import, List, Search, Show, Conflicts, Stats, Report, Export, Check };
+enum class ExportFormat { Csv, CsvRaw, JsonLines };
 enum class StatsFormat { Text, Json, Csv };
 
 struct RegistryOptions {
@@ -30,6 +30,7 @@ struct RegistryOptions {
     Dimension byColumns = Dimension::Year;
     std::string strHtmlFile;         // report
     ExportFormat format = ExportFormat::Csv;
+    int nWaitSeconds = 300;          // import: how long to wait for another import
 };
 
 struct RegistryParse {

@@ -1,11 +1,15 @@
 #include "registry/registry_schema.h"
 
-#include "registry/car_identity.h"
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
+#include <optional>
 #include <string_view>
 #include <thread>
+
+#include "registry/car_identity.h"
 
 namespace vexlor {
 namespace {
@@ -82,6 +86,19 @@ CREATE INDEX car_by_body ON car (body_key);
 // empty file. A later schema adds its step here and raises kSchemaVersion.
 constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1, kSchemaVersion2};
 
+bool JournalHoldsChanges(const std::string& strPath) {
+    struct stat info {};
+    return stat((strPath + "-wal").c_str(), &info) == 0 && info.st_size > 0;
+}
+
+// Whether this user may write the file and its folder, where the WAL journal
+// keeps its files.
+bool MayWrite(const std::string& strPath) {
+    const size_t nSlash = strPath.find_last_of('/');
+    const std::string strFolder = nSlash == std::string::npos ? "." : strPath.substr(0, nSlash + 1);
+    return access(strPath.c_str(), W_OK) == 0 && access(strFolder.c_str(), W_OK) == 0;
+}
+
 int UserVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -94,11 +111,18 @@ bool HasTables(Database& db) {
     return tables.Int(0) > 0;
 }
 
-void RefuseNewer(int nVersion) {
-    if (nVersion <= kSchemaVersion) return;
+// A version below 0 is no schema this program wrote either.
+void RefuseUnknown(int nVersion) {
+    if (nVersion >= 0 && nVersion <= kSchemaVersion) return;
     throw DatabaseError("the registry has schema version " + std::to_string(nVersion) +
                         "; this vexlor-registry knows versions up to " + std::to_string(kSchemaVersion) +
                         ": use a newer vexlor-registry");
+}
+
+void RefuseForeign(Database& db, int nVersion) {
+    if (nVersion == 0 && HasTables(db)) {
+        throw DatabaseError("the database holds tables of its own: it is not a vexlor registry");
+    }
 }
 
 // Inside the write transaction, so that of two programs opening a new file at
@@ -106,11 +130,9 @@ void RefuseNewer(int nVersion) {
 void Migrate(Database& db) {
     WriteTransaction transaction(db);
     const int nVersion = UserVersion(db);
-    RefuseNewer(nVersion);
+    RefuseUnknown(nVersion);
     if (nVersion == kSchemaVersion) return;
-    if (nVersion == 0 && HasTables(db)) {
-        throw DatabaseError("the database holds tables of its own: it is not a vexlor registry");
-    }
+    RefuseForeign(db, nVersion);
     for (int nStep = nVersion; nStep < kSchemaVersion; ++nStep) {
         db.Execute(kMigrations[static_cast<size_t>(nStep)]);
     }
@@ -122,32 +144,74 @@ void Migrate(Database& db) {
 // Switching to the WAL journal needs the file to itself, and SQLite reports
 // a file that another program has open at once instead of waiting for it:
 // so try again, as long as the busy timeout. Once switched, a file stays so.
-void UseWriteAheadLog(Database& db) {
+void UseWriteAheadLog(Database& db, const RegistryWait& wait) {
     {
         Statement mode(db, "PRAGMA journal_mode");
         mode.Step();
         if (mode.Text(0) == "wal") return;
     }
-    const auto tGiveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    const auto tGiveUp = std::chrono::steady_clock::now() + wait.limit;
     while (!db.TryExecute("PRAGMA journal_mode = WAL")) {
-        if (std::chrono::steady_clock::now() > tGiveUp) db.Fail("cannot switch to the WAL journal");
+        if (std::chrono::steady_clock::now() > tGiveUp || (wait.pGiveUp != nullptr && wait.pGiveUp->load())) {
+            db.Fail("cannot switch to the WAL journal");
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
 }  // namespace
 
-Database OpenRegistry(const std::string& strPath, bool bCreate) {
+Database OpenRegistry(const std::string& strPath, bool bCreate, const RegistryWait& wait) {
     Database db(strPath, bCreate);
-    db.SetBusyTimeout(kBusyTimeoutMs);
+    db.SetBusyWait(wait.limit, wait.onLongWait, wait.pGiveUp);
+    // Looked at before anything is changed: a file that is no registry is
+    // left as it was.
     const int nVersion = UserVersion(db);  // also finds a file that is no database
-    RefuseNewer(nVersion);
+    RefuseUnknown(nVersion);
+    RefuseForeign(db, nVersion);
     db.Execute("PRAGMA foreign_keys = ON");
-    UseWriteAheadLog(db);
+    UseWriteAheadLog(db, wait);
     db.Execute("PRAGMA synchronous = NORMAL");
     db.Execute("PRAGMA cache_size = -16384");
     if (nVersion < kSchemaVersion) Migrate(db);
     return db;
 }
+
+Database OpenRegistryToRead(const std::string& strPath, OlderSchema older) {
+    std::optional<Database> db;
+    try {
+        db.emplace(strPath, OpenMode::ReadOnly);
+        db->SetBusyWait(std::chrono::milliseconds(kBusyTimeoutMs), {}, nullptr);
+        UserVersion(*db);  // the first read opens the journal
+    } catch (const DatabaseError&) {
+        // The WAL journal wants its index file beside the registry, which a
+        // reader without the right to write there cannot make. When the
+        // journal holds nothing, every page is in the file itself: read it as
+        // a file no one writes. An import that begins meanwhile writes to
+        // the journal; only its checkpoints change the file under the reader.
+        if (JournalHoldsChanges(strPath)) {
+            throw DatabaseError("its -wal file holds changes that only a user who may write its folder can read in");
+        }
+        db.reset();
+        db.emplace(strPath, OpenMode::Immutable);
+    }
+    const int nVersion = UserVersion(*db);
+    RefuseUnknown(nVersion);
+    RefuseForeign(*db, nVersion);
+    if (nVersion == 0) throw DatabaseError("the database holds no registry yet (import creates one)");
+    if (nVersion == kSchemaVersion || older == OlderSchema::Read) return std::move(*db);
+    // The reader's queries know the current schema alone. Bringing the
+    // registry up to date writes it, once, under the write lock.
+    if (!MayWrite(strPath)) {
+        throw DatabaseError("the registry has the older schema version " + std::to_string(nVersion) +
+                            ": a user who may write it and its folder brings it up to date by running any "
+                            "vexlor-registry command on it once");
+    }
+    db.reset();
+    OpenRegistry(strPath, false);
+    return OpenRegistryToRead(strPath, older);
+}
+
+void CheckpointJournal(Database& db) { db.TryExecute("PRAGMA wal_checkpoint(TRUNCATE)"); }
 
 }  // namespace vexlor

@@ -20,7 +20,7 @@ int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& er
         if (file && std::rename(strPart.c_str(), options.strHtmlFile.c_str()) == 0) return 0;
     }
     std::remove(strPart.c_str());
-    err << "vexlor-registry: " << TerminalSafe(options.strHtmlFile) << ": the report could not be written\n";
+    err << "vexlor-registry: " << Shown(options.strHtmlFile) << ": the report could not be written\n";
     return 1;
 }
 

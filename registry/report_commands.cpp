@@ -5,6 +5,7 @@
 
 #include "registry/car_facts.h"
 #include "registry/car_list.h"
+#include "registry/car_lookup.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
 #include "registry/terminal_text.h"
@@ -14,9 +15,10 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kNoValue = "(none)";
+constexpr size_t kMostKeysNamed = 10;  // of the cars a key fits, in show's message
 
-std::string Cell(std::string_view strValue, bool bTerminal) {
-    return strValue.empty() ? std::string(kNoValue) : Shown(strValue, bTerminal);
+std::string Cell(std::string_view strValue) {
+    return strValue.empty() ? std::string(kNoValue) : Shown(strValue);
 }
 
 std::string Plural(long long nCount, std::string_view strOne, std::string_view strMany) {
@@ -30,32 +32,35 @@ int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out,
     return 0;
 }
 
-int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
-                bool bTerminal) {
-    const std::vector<SubmissionRow> submissions = CarSubmissions(db, options.strKey);
-    if (submissions.empty()) {
-        err << "vexlor-registry: no car has the key " << Shown(options.strKey, bTerminal) << '\n';
+int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> keys = CarKeysNamed(db, options.strKey);
+    if (keys.size() != 1) {
+        err << "vexlor-registry: " << (keys.empty() ? "no car has the key " : "more than one car fits ")
+            << Shown(options.strKey);
+        for (size_t i = 0; i < keys.size() && i < kMostKeysNamed; ++i) err << (i == 0 ? ": " : ", ") << Shown(keys[i]);
+        err << (keys.size() > kMostKeysNamed ? ", ..." : "") << '\n';
         return 1;
     }
-    out << "Car " << Shown(options.strKey, bTerminal) << " (" << submissions.front().strKeyKind << " key), "
+    const std::vector<SubmissionRow> submissions = CarSubmissions(db, keys.front());
+    out << "Car " << Shown(keys.front()) << " (" << submissions.front().strKeyKind << " key), "
         << Plural(static_cast<long long>(submissions.size()), "submission", "submissions") << '\n';
     for (const SubmissionRow& row : submissions) {
-        out << '\n' << Shown(row.strFileName, bTerminal) << '\n';
+        out << '\n' << Shown(row.strFileName) << '\n';
         TextTable table;
         table.AddRow({"", "imported", row.strImportedAt});
         table.AddRow({"", "SHA-256", row.strSha256});
-        table.AddRow({"", "version", Shown(row.strVersion, bTerminal)});
-        table.AddRow({"", "saved", Shown(row.strSavedDate, bTerminal)});
+        table.AddRow({"", "version", Shown(row.strVersion)});
+        table.AddRow({"", "saved", Shown(row.strSavedDate)});
         for (size_t i = 0; i < kCodeFieldCount; ++i) {
             // What the code means, two blanks after it.
             std::string strCode = row.codes[i];
             if (std::string strMeaning = FieldMeaning(i, row.codes); !strMeaning.empty()) strCode += "  " + strMeaning;
-            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(strCode, bTerminal)});
+            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(strCode)});
         }
         out << table.Text() << "  decode text:\n";
         if (row.strDecodeText.empty()) continue;
         // Each line of the text indented under the heading.
-        const std::string strText = ShownLines(row.strDecodeText, bTerminal);
+        const std::string strText = ShownLines(row.strDecodeText);
         for (size_t nStart = 0;;) {
             const size_t nEnd = strText.find('\n', nStart);
             out << "    " << std::string_view(strText).substr(nStart, nEnd - nStart) << '\n';
@@ -66,15 +71,15 @@ int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out,
     return 0;
 }
 
-int ConflictsCommand(Database& db, std::ostream& out, bool bTerminal) {
+int ConflictsCommand(Database& db, std::ostream& out) {
     const std::vector<CarConflict> conflicts = FindConflicts(db);
     for (const CarConflict& car : conflicts) {
-        out << Shown(car.strKey, bTerminal) << '\n';
+        out << Shown(car.strKey) << '\n';
         TextTable table;
         for (const FieldConflict& field : car.fields) {
             std::string strLabel(kCodeFields[field.nField].strLabel);
             for (const auto& [strValue, strFile] : field.values) {
-                table.AddRow({"", std::exchange(strLabel, ""), Cell(strValue, bTerminal), Shown(strFile, bTerminal)});
+                table.AddRow({"", std::exchange(strLabel, ""), Cell(strValue), Shown(strFile)});
             }
         }
         out << table.Text() << '\n';

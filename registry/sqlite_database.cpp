@@ -2,13 +2,54 @@
 
 #include <sqlite3.h>
 
+#include <thread>
 #include <utility>
 
 namespace vexlor {
 
-Database::Database(const std::string& strPath, bool bCreate) {
-    const int nFlags = SQLITE_OPEN_READWRITE | (bCreate ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(strPath.c_str(), &m_pDb, nFlags, nullptr) != SQLITE_OK) {
+namespace {
+
+// The path as a file: URI, each byte that is not plainly safe as %XX.
+std::string FileUri(const std::string& strPath, std::string_view strQuery) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    // An absolute path after an empty authority, so that "//x" stays a path.
+    std::string strUri = strPath.starts_with('/') ? "file://" : "file:";
+    for (const char ch : strPath) {
+        const auto chByte = static_cast<unsigned char>(ch);
+        const bool bPlain = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
+                            std::string_view("/-_.~").find(ch) != std::string_view::npos;
+        if (bPlain) {
+            strUri += ch;
+        } else {
+            strUri += '%';
+            strUri += kHex[chByte >> 4];
+            strUri += kHex[chByte & 0xF];
+        }
+    }
+    return strUri + "?" + std::string(strQuery);
+}
+
+}  // namespace
+
+Database::Database(const std::string& strPath, OpenMode mode) {
+    int nFlags = SQLITE_OPEN_URI;
+    std::string strUri = FileUri(strPath, "mode=rw");
+    switch (mode) {
+        case OpenMode::ReadOnly:
+            nFlags |= SQLITE_OPEN_READONLY;
+            strUri = FileUri(strPath, "mode=ro");
+            break;
+        case OpenMode::Immutable:
+            nFlags |= SQLITE_OPEN_READONLY;
+            strUri = FileUri(strPath, "mode=ro&immutable=1");
+            break;
+        case OpenMode::ReadWrite: nFlags |= SQLITE_OPEN_READWRITE; break;
+        case OpenMode::Create:
+            nFlags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+            strUri = FileUri(strPath, "mode=rwc");
+            break;
+    }
+    if (sqlite3_open_v2(strUri.c_str(), &m_pDb, nFlags, nullptr) != SQLITE_OK) {
         const std::string strMessage = m_pDb ? sqlite3_errmsg(m_pDb) : "out of memory";
         sqlite3_close(m_pDb);
         m_pDb = nullptr;
@@ -19,7 +60,8 @@ Database::Database(const std::string& strPath, bool bCreate) {
 
 Database::~Database() { sqlite3_close(m_pDb); }
 
-Database::Database(Database&& other) noexcept : m_pDb(std::exchange(other.m_pDb, nullptr)) {}
+Database::Database(Database&& other) noexcept
+    : m_pDb(std::exchange(other.m_pDb, nullptr)), m_pWait(std::move(other.m_pWait)) {}
 
 void Database::Execute(const char* pszSql) {
     if (sqlite3_exec(m_pDb, pszSql, nullptr, nullptr, nullptr) != SQLITE_OK) Fail("");
@@ -32,11 +74,36 @@ bool Database::TryExecute(const char* pszSql) {
     return true;
 }
 
-void Database::SetBusyTimeout(int nMilliseconds) { sqlite3_busy_timeout(m_pDb, nMilliseconds); }
+void Database::SetBusyWait(std::chrono::milliseconds limit, std::function<void()> onLongWait,
+                           const std::atomic<bool>* pGiveUp) {
+    m_pWait = std::make_unique<BusyWait>();
+    m_pWait->limit = limit;
+    m_pWait->onLongWait = std::move(onLongWait);
+    m_pWait->pGiveUp = pGiveUp;
+    sqlite3_busy_handler(m_pDb, &Database::OnBusy, m_pWait.get());
+}
+
+int Database::OnBusy(void* pWait, int nCalls) {
+    auto& wait = *static_cast<BusyWait*>(pWait);
+    const auto tNow = std::chrono::steady_clock::now();
+    if (nCalls == 0) wait.tStart = tNow;
+    if (tNow - wait.tStart >= wait.limit || (wait.pGiveUp != nullptr && wait.pGiveUp->load())) {
+        return 0;  // give up: the statement fails as busy
+    }
+    if (!wait.bTold && tNow - wait.tStart >= std::chrono::seconds(1)) {
+        wait.bTold = true;
+        if (wait.onLongWait) wait.onLongWait();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return 1;
+}
 
 void Database::Fail(std::string_view strWhat) const {
     std::string strMessage(strWhat);
     if (!strMessage.empty()) strMessage += ": ";
+    if ((sqlite3_extended_errcode(m_pDb) & 0xFF) == SQLITE_BUSY) {
+        throw DatabaseError(strMessage + "another program still holds the database");
+    }
     throw DatabaseError(strMessage + sqlite3_errmsg(m_pDb));
 }
 

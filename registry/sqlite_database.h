@@ -3,7 +3,11 @@
 // write transaction, each released by its destructor. Every value reaches SQL
 // through a bound parameter. Failures throw DatabaseError.
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,10 +22,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+enum class OpenMode {
+    ReadOnly,   // reads only, and needs no right to write the file or its folder
+    Immutable,  // ReadOnly, for a file that no one writes now: no locks, no journal
+    ReadWrite,
+    Create,     // ReadWrite; a missing file is created
+};
+
 class Database {
 public:
     // Opens the database file; with bCreate a missing file is created.
-    Database(const std::string& strPath, bool bCreate);
+    Database(const std::string& strPath, bool bCreate)
+        : Database(strPath, bCreate ? OpenMode::Create : OpenMode::ReadWrite) {}
+    Database(const std::string& strPath, OpenMode mode);
     ~Database();
     Database(Database&& other) noexcept;
     Database& operator=(Database&&) = delete;
@@ -32,15 +45,28 @@ public:
     void Execute(const char* pszSql);
     // Execute, but false when the database is busy instead of throwing.
     bool TryExecute(const char* pszSql);
-    // How long a writer waits for another one to finish.
-    void SetBusyTimeout(int nMilliseconds);
+    // How long a writer waits for another one to finish; onLongWait is
+    // called once when a wait has lasted a second; a wait ends early when
+    // *pGiveUp is set.
+    void SetBusyWait(std::chrono::milliseconds limit, std::function<void()> onLongWait,
+                     const std::atomic<bool>* pGiveUp);
     // SQLite's message for the last failure, prefixed with strWhat.
     [[noreturn]] void Fail(std::string_view strWhat) const;
 
     sqlite3* Handle() const { return m_pDb; }
 
 private:
+    static int OnBusy(void* pDatabase, int nCalls);
+
     sqlite3* m_pDb = nullptr;
+    struct BusyWait {
+        std::chrono::milliseconds limit{0};
+        std::function<void()> onLongWait;
+        const std::atomic<bool>* pGiveUp = nullptr;
+        std::chrono::steady_clock::time_point tStart;
+        bool bTold = false;
+    };
+    std::unique_ptr<BusyWait> m_pWait;  // kept where SQLite's handler finds it when the Database moves
 };
 
 class Statement {

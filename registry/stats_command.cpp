@@ -9,6 +9,7 @@
 
 #include "registry/csv_field.h"
 #include "registry/cross_table.h"
+#include "registry/json_text.h"
 #include "registry/registry_commands.h"
 #include "registry/terminal_text.h"
 #include "registry/text_table.h"
@@ -18,22 +19,19 @@ namespace {
 
 constexpr std::string_view kNoValue = "(none)";
 
-std::string Label(const std::string& strValue, const std::string& strMeaning, bool bTerminal) {
+std::string Label(const std::string& strValue, const std::string& strMeaning) {
     if (strValue.empty()) return std::string(kNoValue);
-    return Shown(strMeaning.empty() ? strValue : strValue + " " + strMeaning, bTerminal);
+    return Shown(strMeaning.empty() ? strValue : strValue + " " + strMeaning);
 }
 
 double PercentNumber(int64_t nPart, int64_t nWhole) {
     return nWhole == 0 ? 0.0 : std::round(1000.0 * static_cast<double>(nPart) / static_cast<double>(nWhole)) / 10.0;
 }
 
-std::string Dump(const nlohmann::ordered_json& json) {
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
-
+// A code from an owner's file that a spreadsheet would run stays text.
 void WriteCsv(std::ostream& out, const std::vector<std::string>& cells) {
     std::string strLine;
-    for (size_t i = 0; i < cells.size(); ++i) strLine += (i == 0 ? "" : ",") + CsvField(cells[i]);
+    for (size_t i = 0; i < cells.size(); ++i) strLine += (i == 0 ? "" : ",") + CsvField(cells[i], CsvCells::NoFormulas);
     out << strLine << "\r\n";
 }
 
@@ -65,7 +63,7 @@ void WriteTallies(const std::vector<CarRow>& cars, const RegistryOptions& option
             counts[rows.values[i]] = nCount;
             percent[rows.values[i]] = PercentNumber(nCount, nCars);
             if (!rows.meanings[i].empty()) named[rows.values[i]] = rows.meanings[i];
-            table.AddRow({Label(rows.values[i], rows.meanings[i], bTerminal), std::to_string(nCount),
+            table.AddRow({Label(rows.values[i], rows.meanings[i]), std::to_string(nCount),
                           Percent(nCount, nCars)});
             if (options.statsFormat == StatsFormat::Csv) {
                 WriteCsv(out, {strKey, rows.values[i], rows.meanings[i], std::to_string(nCount), Percent(nCount, nCars)});
@@ -76,7 +74,7 @@ void WriteTallies(const std::vector<CarRow>& cars, const RegistryOptions& option
     }
     json["percent"] = std::move(percents);
     json["meaning"] = std::move(meanings);
-    if (options.statsFormat == StatsFormat::Json) out << Shown(Dump(json), bTerminal) << '\n';
+    if (options.statsFormat == StatsFormat::Json) out << JsonText(json, bTerminal) << '\n';
 }
 
 void WriteCrossTable(const std::vector<CarRow>& cars, const RegistryOptions& options, std::ostream& out,
@@ -95,7 +93,7 @@ void WriteCrossTable(const std::vector<CarRow>& cars, const RegistryOptions& opt
                             {"counts", table.counts[i]}, {"total", table.rowTotals[i]},
                             {"percent", PercentNumber(table.rowTotals[i], table.nCars)}});
         }
-        out << Shown(Dump(json), bTerminal) << '\n';
+        out << JsonText(json, bTerminal) << '\n';
         return;
     }
     if (options.statsFormat == StatsFormat::Csv) {
@@ -119,11 +117,11 @@ void WriteCrossTable(const std::vector<CarRow>& cars, const RegistryOptions& opt
     rightAligned[0] = false;
     TextTable text(std::move(rightAligned));
     std::vector<std::string> header = {std::string(rowInfo.strTitle) + " \\ " + std::string(columnInfo.strTitle)};
-    for (const std::string& strColumn : columns) header.push_back(Label(strColumn, "", bTerminal));
+    for (const std::string& strColumn : columns) header.push_back(Label(strColumn, ""));
     header.insert(header.end(), {"Total", "%"});
     text.AddRow(header);
     for (size_t i = 0; i < table.rows.values.size(); ++i) {
-        std::vector<std::string> cells = {Label(table.rows.values[i], table.rows.meanings[i], bTerminal)};
+        std::vector<std::string> cells = {Label(table.rows.values[i], table.rows.meanings[i])};
         for (const int64_t nCount : table.counts[i]) cells.push_back(std::to_string(nCount));
         cells.insert(cells.end(), {std::to_string(table.rowTotals[i]), Percent(table.rowTotals[i], table.nCars)});
         text.AddRow(cells);

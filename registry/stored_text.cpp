@@ -42,8 +42,12 @@ bool IsValidUtf8(std::string_view strText) {
     return true;
 }
 
-std::string StoredText(std::string_view strFileText) {
-    if (IsValidUtf8(strFileText)) return std::string(strFileText);
+FileEncoding EncodingOf(std::string_view strFile) {
+    return IsValidUtf8(strFile) ? FileEncoding::Utf8 : FileEncoding::Latin1;
+}
+
+std::string StoredText(std::string_view strFileText, FileEncoding encoding) {
+    if (encoding == FileEncoding::Utf8) return std::string(strFileText);
     std::string strOut;
     strOut.reserve(strFileText.size() + strFileText.size() / 4);
     for (char ch : strFileText) {

@@ -2,6 +2,7 @@
 // The decode file: two records for the research group's database, notices,
 // the results list and the side file. Every line ends with CR LF.
 
+#include <cstddef>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -19,6 +20,9 @@ inline constexpr std::string_view kVersion = VEXLOR_VERSION;
 inline constexpr std::string_view kFileEmailRequest = "Please e-mail this file to VELK (" VEXLOR_CONTACT_EMAIL ").";
 
 inline constexpr std::string_view kSideFileName = "velkinfo.txt";
+// A larger side file is left out whole: a cut one would end mid-line, and the
+// decode file stays far below the size a reader takes.
+inline constexpr size_t kMaxSideFileSize = size_t{64} << 10;
 inline constexpr std::string_view kCompanionProgramWindows = "VURUverizi.exe";
 inline constexpr std::string_view kCompanionProgram = "VURUverizi";
 

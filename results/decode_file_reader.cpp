@@ -27,16 +27,17 @@ std::string_view WithoutTrailingBlanks(std::string_view strText) {
     return strText;
 }
 
-// Lines split at LF, each without its CR; nothing follows a final line end.
+// Lines split at CR LF, LF or a CR alone (the writer writes no lone CR, so
+// a file that has them was saved again by an editor that ends lines so);
+// nothing follows a final line end.
 std::vector<std::string_view> SplitLines(std::string_view strText) {
     std::vector<std::string_view> lines;
     while (!strText.empty()) {
-        const size_t nEnd = strText.find('\n');
-        std::string_view strLine = strText.substr(0, nEnd);
-        if (!strLine.empty() && strLine.back() == '\r') strLine.remove_suffix(1);
-        lines.push_back(strLine);
+        const size_t nEnd = strText.find_first_of("\r\n");
+        lines.push_back(strText.substr(0, nEnd));
         if (nEnd == std::string_view::npos) break;
-        strText.remove_prefix(nEnd + 1);
+        const bool bCrLf = strText[nEnd] == '\r' && nEnd + 1 < strText.size() && strText[nEnd + 1] == '\n';
+        strText.remove_prefix(nEnd + (bCrLf ? 2 : 1));
     }
     return lines;
 }
@@ -150,7 +151,7 @@ ReadOutcome ReadDecodeFile(std::string_view strBytes) {
                       "line 2 has " + std::to_string(tab.size()) + " tab-separated columns, not 13");
     }
     if (!IsVersion(csv[0])) {
-        return Reject(Rejection::NotDecodeFile, "not a decode file (line 1 does not begin with a version)");
+        return Reject(Rejection::NoVersion, "not a decode file (line 1 does not begin with a version)");
     }
     if (!IsDate(tab[kTabDateColumn])) {
         return Reject(Rejection::BadDate, "line 2 has no date (mm-dd-yyyy) in column 2");

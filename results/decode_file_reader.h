@@ -24,14 +24,18 @@ enum class Rejection {
     Unreadable,       // the file cannot be read
     TooLarge,         // over kMaxDecodeFileSize
     HoldsNul,         // a NUL byte: not a text file
-    NotDecodeFile,    // no notice in line 3, or no version at the head of line 1
+    NotDecodeFile,    // no notice in line 3
+    NoVersion,        // no version at the head of line 1
     WrongFieldCount,  // line 1 without 10 fields or line 2 without 13 columns
     BadDate,          // column 2 of line 2 is not a date mm-dd-yyyy
     RecordsDisagree,  // a code that both records carry differs
 };
 
-inline constexpr size_t kMaxDecodeFileSize = size_t{1} << 20;  // 1 MiB
-inline constexpr std::string_view kTooLargeReason = "larger than 1 MiB";
+// Far above any file the writer writes: its fields come from the form or the
+// command line, whose arguments together stay within a few MiB, and each
+// field is written at most a few times.
+inline constexpr size_t kMaxDecodeFileSize = size_t{64} << 20;  // 64 MiB
+inline constexpr std::string_view kTooLargeReason = "larger than 64 MiB";
 
 struct ReadOutcome {
     Rejection rejection = Rejection::None;
@@ -39,8 +43,8 @@ struct ReadOutcome {
     DecodeFileRecords records;  // set when not rejected
 };
 
-// Line ends CR LF or LF, a UTF-8 byte order mark and blanks at the end of the
-// lines are accepted; bytes above 127 are kept as they are.
+// Line ends CR LF, LF or CR alone, a UTF-8 byte order mark and blanks at the
+// end of the lines are accepted; bytes above 127 are kept as they are.
 ReadOutcome ReadDecodeFile(std::string_view strBytes);
 
 }  // namespace vexlor

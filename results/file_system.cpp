@@ -1,22 +1,26 @@
-// File operations for saving from a terminal.
+// File operations for saving and reading decode files and the side file.
 #include "results/file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 namespace vexlor {
 namespace {
 
 std::string ErrnoText(int nError) { return std::strerror(nError); }
+
+SmallFile TooLarge(size_t nMaxBytes) {
+    return {std::nullopt, true, "it is larger than " + std::to_string(nMaxBytes) + " bytes"};
+}
 
 std::string DirectoryOf(const std::string& strPath) {
     const size_t nSlash = strPath.find_last_of('/');
@@ -75,15 +79,54 @@ bool PathExists(const std::string& strPath) {
     return !strPath.empty() && std::filesystem::exists(strPath, ec);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& strPath) {
-    std::error_code ec;
-    if (strPath.empty() || !std::filesystem::is_regular_file(strPath, ec)) return std::nullopt;
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return content.str();
+SmallFile ReadSmallRegularFile(const std::string& strPath, size_t nMaxBytes) {
+    SmallFile file;
+    // Non-blocking, so that opening a named pipe cannot wait for a writer.
+    const int fd = ::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        file.strReason = ErrnoText(errno);
+        return file;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int nError = errno;
+        file.strReason = S_ISDIR(info.st_mode) ? "it is a folder"
+                         : S_ISREG(info.st_mode) ? ErrnoText(nError)
+                                                 : "it is not a regular file";
+        ::close(fd);
+        return file;
+    }
+    const auto nSize = static_cast<unsigned long long>(info.st_size);
+    if (nSize > nMaxBytes) {
+        ::close(fd);
+        return TooLarge(nMaxBytes);
+    }
+    // Read up to one byte past the bound: a file that grew since fstat is
+    // read as it is now, and one that grew past the bound is found.
+    std::string strBytes(static_cast<size_t>(nSize) + 1, '\0');
+    size_t nDone = 0;
+    for (;;) {
+        if (nDone == strBytes.size()) {
+            if (nDone > nMaxBytes) break;
+            strBytes.resize(std::min(nDone * 2, nMaxBytes + 1));
+        }
+        const ssize_t nRead = ::read(fd, strBytes.data() + nDone, strBytes.size() - nDone);
+        if (nRead < 0 && errno == EINTR) continue;
+        if (nRead < 0) {
+            file.strReason = ErrnoText(errno);
+            ::close(fd);
+            return file;
+        }
+        if (nRead == 0) break;
+        nDone += static_cast<size_t>(nRead);
+    }
+    ::close(fd);
+    if (nDone > nMaxBytes) {
+        return TooLarge(nMaxBytes);
+    }
+    strBytes.resize(nDone);
+    file.bytes = std::move(strBytes);
+    return file;
 }
 
 bool IsExecutableFile(const std::string& strPath) {

@@ -2,6 +2,7 @@
 // The file operations a terminal needs to save a decode file, with the
 // standard library and the system's file calls.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -10,9 +11,18 @@ namespace vexlor {
 // True when something of that name exists (a file or a directory).
 bool PathExists(const std::string& strPath);
 
-// The whole content of a regular file, bytes as they are; nullopt when it is
-// missing, not a regular file or unreadable.
-std::optional<std::string> ReadWholeFile(const std::string& strPath);
+// A small file read whole, or why not.
+struct SmallFile {
+    std::optional<std::string> bytes;  // the content, bytes as they are, when read
+    bool bTooLarge = false;            // a regular file over the bound
+    std::string strReason;             // why it was not read, when not: "it is a folder", the system's text...
+};
+
+// Reads a regular file of at most nMaxBytes bytes. The file is opened without
+// blocking and checked on the opened descriptor, so a named pipe, a device (or
+// a link to one) or a folder is refused at once, and never more than
+// nMaxBytes + 1 bytes are read, also from a file that grows meanwhile.
+SmallFile ReadSmallRegularFile(const std::string& strPath, size_t nMaxBytes);
 
 // True for a regular file that may be run.
 bool IsExecutableFile(const std::string& strPath);

@@ -3,6 +3,7 @@
 #include "results/save_flow.h"
 
 #include "results/decode_file.h"
+#include "results/file_system.h"
 
 namespace vexlor {
 namespace {
@@ -31,6 +32,12 @@ std::string WriteFailureMessage(const std::string& strPath, const std::string& s
 }
 
 }  // namespace
+
+// A side file that cannot be read, or is no small regular file, is no side
+// file: the decode file then ends after its list, and nothing can hold the save.
+std::optional<std::string> SaveHost::ReadSideFile(const std::string& strPath) {
+    return ReadSmallRegularFile(strPath, kMaxSideFileSize).bytes;
+}
 
 SaveFlow::SaveFlow(std::string strCurrentDir) : m_strCurrentDir(std::move(strCurrentDir)) {}
 
@@ -98,7 +105,7 @@ bool SaveFlow::WriteAndShow(const DecodeResult& result, const std::vector<std::s
                             const std::string& strDir, const std::string& strName, const std::string& strLine5Dir,
                             const std::string& strDate, std::string* strSavedPath) {
     const std::string strPath = JoinPath(strDir, strName);
-    const std::optional<std::string> strSideFile = host.ReadFile(JoinPath(strDir, std::string(kSideFileName)));
+    const std::optional<std::string> strSideFile = host.ReadSideFile(JoinPath(strDir, std::string(kSideFileName)));
     const std::string strContent = DecodeFileContent(result, lines, strDate, strLine5Dir, strSideFile);
 
     std::string strError;

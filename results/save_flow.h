@@ -21,8 +21,10 @@ public:
     // default extension "any", asking itself before it overwrites a file);
     // the chosen absolute path, or nullopt on Cancel.
     virtual std::optional<std::string> AskSaveAsPath(const std::string& strDirectory) = 0;
-    // Reads a whole file (the side file); nullopt when it is missing or unreadable.
-    virtual std::optional<std::string> ReadFile(const std::string& strPath) = 0;
+    // The side file's content; nullopt when there is none to append: missing,
+    // unreadable, not a regular file (a named pipe, a device, a folder) or
+    // larger than kMaxSideFileSize. Every host reads it this one way.
+    virtual std::optional<std::string> ReadSideFile(const std::string& strPath);
     // Writes the whole content or nothing: a failed write leaves any old file as it was.
     // On failure returns false and sets strError to a readable reason.
     virtual bool WriteFileAtomically(const std::string& strPath, const std::string& strContent,

@@ -4,11 +4,17 @@
 #   - the desktop entry passes desktop-file-validate, the AppStream metadata
 #     appstreamcli validate --no-net without errors or warnings, and both use
 #     the one application id;
+#   - the AppStream metadata names every screenshot of docs/screenshots;
+#   - the decode file's MIME type installs into a scratch MIME database, where
+#     a decode file written by vexlor-decode has that type and another .txt
+#     file stays text/plain; the desktop entry and AppStream list the type;
 #   - the man pages render without warnings, vexlor-decode.1 names every
 #     option of `vexlor-decode --help` and no option the program does not know;
-#   - the bash completion offers the same options, the years and file names;
+#   - each bash completion offers the options and commands of its program's
+#     --help, the years and file names;
 #   - `cpack -G DEB` makes a package whose contents are the same list, with
-#     its dependencies computed, and lintian finds no error in it.
+#     its dependencies computed; lintian (all tags shown) finds no error and no
+#     hardening tag in it; packing it again gives the same bytes.
 # Usage: scripts/check-install.sh BUILD_DIR   (configured with the desktop program)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,6 +68,34 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "the AppStream metadata does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream metadata has no release $version"
+for shot in "$root"/docs/screenshots/*.png; do
+  grep -qE "<image>https?://[^<]*/$(basename "$shot")</image>" "$metainfo" ||
+    fail "the AppStream metadata does not show $(basename "$shot")"
+done
+
+echo "== the decode file's MIME type =="
+mime_package=$usr/share/mime/packages/$app_id.xml
+xmllint --noout "$mime_package" || fail "$mime_package is not well-formed XML"
+mime_types=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime_package")
+grep -qx "MimeType=$(printf '%s;' $mime_types)" "$desktop" || fail "the desktop entry does not list $mime_types"
+grep -qx 'Exec=vexlor %f' "$desktop" || fail "the desktop entry does not hand vexlor a file"
+for type in $mime_types; do
+  grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the AppStream metadata does not provide $type"
+done
+# A scratch MIME database with this type, looked up beside the system's.
+mkdir -p "$work/mime-root/mime/packages" "$work/mime-home" "$work/files"
+cp "$mime_package" "$work/mime-root/mime/packages/"
+out=$(XDG_DATA_DIRS=$work/mime-root:/usr/share update-mime-database "$work/mime-root/mime" 2>&1)
+[[ -z $out ]] || fail "update-mime-database: $out"
+"$usr/bin/vexlor-decode" --sample --save "$work/files/sample.txt" >/dev/null
+sed 's/\r$//' "$work/files/sample.txt" >"$work/files/mailed.txt"
+printf 'Notes on the car\r\nPlease do not change the top two lines of this file.\r\n' >"$work/files/notes.txt"
+for file in sample.txt:"$mime_types" mailed.txt:"$mime_types" notes.txt:text/plain; do
+  type=$(XDG_DATA_DIRS=$work/mime-root:/usr/share XDG_DATA_HOME=$work/mime-home \
+    gio info -a standard::content-type "$work/files/${file%%:*}" | sed -n 's/^ *standard::content-type: //p')
+  echo "${file%%:*}: $type"
+  [[ $type == "${file#*:}" ]] || fail "${file%%:*} has the type $type, not ${file#*:}"
+done
 
 # The options of --help: every --word on a line that begins with an option.
 decode=$usr/bin/vexlor-decode
@@ -97,21 +131,53 @@ man_text=$(zcat "$usr/share/man/man1/vexlor-decode.1.gz" | groff -man -Tascii -r
 check_options "vexlor-decode.1" "$(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$man_text" | sort -u)"
 
 echo "== bash completion =="
-# Prints what the completion offers for the words given, the last one being completed.
+# Prints what the completion of PROGRAM offers for the words given, the last one being completed.
 complete_words() {
   bash -c 'source "$1"; shift
-    function=$(complete -p vexlor-decode | sed -n "s/.* -F \([^ ]*\) .*/\1/p")
+    function=$(complete -p "$1" | sed -n "s/.* -F \([^ ]*\) .*/\1/p")
     COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=()
-    "$function"; printf "%s\n" "${COMPREPLY[@]}"' _ "$usr/share/bash-completion/completions/vexlor-decode" "$@"
+    "$function"; printf "%s\n" "${COMPREPLY[@]}"' _ "$usr/share/bash-completion/completions/$1" "$@"
 }
 check_options "the completion" "$(complete_words vexlor-decode -- | sort -u)"
 years=$(complete_words vexlor-decode --year "" | tr '\n' ' ')
 [[ $years == "1967 67 1968 68 1969 69 " ]] || fail "the completion offers '$years' after --year"
 touch "$work/empty/tag one.txt"
-for option in --save --batch; do
+for option in --save --read --batch; do
   offered=$(cd "$work/empty" && complete_words vexlor-decode "$option" ta)
   [[ $offered == "tag one.txt" ]] || fail "the completion offers '$offered' for a file after $option"
 done
+
+# vexlor-registry: the commands of --help (each line "  COMMAND DB ..."), and
+# for each the options on its line or indented under it, besides the ones of
+# "Other options" that go with every command.
+declare -A command_options=()
+general_options= command=
+while IFS= read -r line; do
+  options=$(grep -oE -- '--[a-z0-9][a-z0-9-]*' <<<"$line" | tr '\n' ' ') || true
+  if [[ $line =~ ^\ \ ([a-z]+)\ DB ]]; then
+    command=${BASH_REMATCH[1]}
+    command_options[$command]+=" $options"
+  elif [[ $line =~ ^\ {4,}-- && -n $command ]]; then
+    command_options[$command]+=" $options"
+  elif [[ $line =~ ^\ \ -- ]]; then
+    general_options+=" $options"
+  fi
+done < <("$usr/bin/vexlor-registry" --help)
+words() { tr ' ' '\n' <<<"$*" | grep -v '^$' | LC_ALL=C sort -u; }
+commands=$(words "${!command_options[@]}")
+[[ -n $commands && -n $general_options ]] || fail "vexlor-registry --help lists no commands or options"
+offered=$(complete_words vexlor-registry "" | LC_ALL=C sort -u)
+[[ $offered == "$commands" ]] || fail "the registry completion offers the commands '$offered', --help lists '$commands'"
+for command in $commands; do
+  expected=$(words "${command_options[$command]} $general_options")
+  offered=$(complete_words vexlor-registry "$command" cars.db -- | LC_ALL=C sort -u)
+  [[ $offered == "$expected" ]] ||
+    fail "the registry completion offers '$offered' for $command, --help lists '$expected'"
+done
+years=$(complete_words vexlor-registry list cars.db --year "" | tr '\n' ' ')
+[[ $years == "1967 67 1968 68 1969 69 " ]] || fail "the registry completion offers '$years' after --year"
+offered=$(cd "$work/empty" && complete_words vexlor-registry import cars.db "tag one.txt" ta)
+[[ $offered == "tag one.txt" ]] || fail "the registry completion offers '$offered' for a file to import"
 
 echo "== Debian package =="
 (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || {
@@ -130,9 +196,15 @@ if [[ -f $deb ]]; then
   [[ $changelog_version == "$(dpkg-deb --field "$deb" Version)" ]] ||
     fail "packaging/changelog.Debian.in has no entry for $(dpkg-deb --field "$deb" Version)"
   # Not an upload to Debian's archive: there is no ITP bug to close.
-  out=$(lintian --suppress-tags initial-upload-closes-no-bugs "$deb" 2>&1) || fail "lintian reports errors"
+  out=$(lintian --display-info --pedantic --suppress-tags initial-upload-closes-no-bugs "$deb" 2>&1) || fail "lintian reports errors"
   echo "lintian: ${out:-no tags}"
+  ! grep -q ' hardening-' <<<"$out" || fail "the programs are built without Debian's hardening flags"
   echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+
+  # Packed again, later, the package must not change.
+  mv "$deb" "$work/first.deb"
+  (cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || fail "cpack -G DEB failed the second time"
+  cmp "$work/first.deb" "$deb" && echo "packed twice: the same bytes" || fail "two packings differ"
 else
   fail "cpack made no $(basename "$deb")"
 fi

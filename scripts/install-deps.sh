@@ -5,16 +5,17 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libsqlite3-dev sqlite3
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libsqlite3-dev libssl-dev sqlite3
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   xvfb xauth jq
   scdoc librsvg2-bin chromium
   desktop-file-utils appstream groff-base man-db dpkg-dev lintian
+  libxml2-utils shared-mime-info libglib2.0-bin
 )
 if [[ ${1:-} == --runtime-only ]]; then
-  packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libsimdjson-dev libsqlite3-dev qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
+  packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libsimdjson-dev libsqlite3-dev libssl-dev qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-liberation)
 fi
 
 missing=()

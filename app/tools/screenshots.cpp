@@ -1,5 +1,6 @@
 // Writes PNG pictures of Vexlor's windows into a folder: the form in each
-// model-year layout, the results of the sample tag, and every dialog.
+// model-year layout, with the sample tag and with the line that undoes a
+// clearing, the results of the sample tag, and every dialog.
 //   QT_QPA_PLATFORM=offscreen vexlor-screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -59,6 +60,9 @@ int main(int argc, char* argv[]) {
     }
     form.Form().OnHelpDecoding(true);
     bAll &= Save(form, folder, "form-sample.png");
+    form.Form().OnClearAll();  // the sample taken back at once
+    bAll &= Save(form, folder, "form-cleared-undo.png");
+    form.Form().OnUndo();
 
     if (std::optional<vexlor::DecodeResult> result = form.Form().DecodeForm()) {
         vexlor::ResultsWindow results(*result, form.Saves(), &form);

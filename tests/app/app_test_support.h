@@ -28,15 +28,16 @@ inline std::unique_ptr<TagFormWindow> ShowForm() {
     return QTest::qWaitForWindowActive(form.get()) ? std::move(form) : nullptr;
 }
 
-// Waits for a modal window of type T and hands it to act; gives up after
-// about ten seconds. Several waits may run at once, each for its own type.
+// Waits for a modal window of type T, shown and active (so that keys reach
+// its focus), and hands it to act; after about ten seconds, as it is.
+// Several waits may run at once, each for its own type.
 template <typename T>
 void WhenModalIs(std::function<void(T*)> act) {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, qApp, [timer, tries, act] {
         T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if ((modal && modal->isVisible()) || ++*tries > 500) {
+        if ((modal && modal->isVisible() && modal->isActiveWindow()) || ++*tries > 500) {
             timer->stop();
             timer->deleteLater();
             if (modal) act(modal);

@@ -1,7 +1,7 @@
 // The windows on real widgets: the tag form's size and placing, keys and
 // close box, context menu, tool tips, the pick-lists' wiring, the Tab key past
 // the boxes that need a body style, a typed year; Help Decoding, the web
-// sites; the results window's closing, saving with the dialogs answered here,
+// sites; opening a saved decode file; the results window's closing, saving with the dialogs answered here,
 // copying and the e-mail link; and what screen readers and the keyboard find
 // in every window.
 #include <QAbstractButton>
@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -20,13 +21,18 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+#include <fstream>
+
 #include "app/about_dialog.h"
 #include "app/dialog_units.h"
 #include "app/help_decoding_dialog.h"
 #include "app/results_window.h"
 #include "app/web_sites_dialog.h"
 #include "app_test_support.h"
+#include "decoder/decode.h"
 #include "form/control_ids.h"
+#include "results/decode_file.h"
+#include "results/result_lines.h"
 
 using namespace vexlor;
 using namespace vexlor::testing;
@@ -276,6 +282,42 @@ private slots:
         QCOMPARE(seen, QStringList({"Here is your car", "Decode for body number: 065727",
                                     "3L = (Z22) Rally Sport Package"}));
         QCOMPARE(m_form->Controls().GetText(ctl::Group3), std::string("L"));  // the form keeps every value
+    }
+
+    // Ctrl+O asks for the file; a file dropped on a field opens (not typed in
+    // as its address); a file that is no decode file is named with the reason.
+    void ctrlOAndADropOpenADecodeFile() {
+        const DecodeResult sample = Decode(SampleTagFields());
+        const QString strSaved = InDir("7B_N065727.txt"), strNotes = InDir("notes.txt");
+        std::ofstream(strSaved.toStdString(), std::ios::binary)
+            << DecodeFileContent(sample, BuildResultLines(sample), "07-04-2005", "", std::nullopt);
+        std::ofstream(strNotes.toStdString()) << "notes\n";
+        auto Drop = [this](const QString& strPath) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(strPath)});
+            QWidget* body = m_form->Control(ctl::BodyNumber);
+            const QPoint at(2, 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(body, &enter);
+            QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(body, &drop);
+            QVERIFY(enter.isAccepted() && drop.isAccepted());
+        };
+        WhenModalIs<QFileDialog>([strSaved](QFileDialog* dialog) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(strSaved);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::keyClick(m_form.get(), Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(m_form->Form().ReadTagFields().strStyle, std::string("67-12437"));
+        m_form->Form().OnYearSelChange(2);
+        Drop(strSaved);
+        QTRY_COMPARE(Text(ctl::BodyNumber), std::string("065727"));
+        QVERIFY(m_form->Control(ctl::Group1)->isVisible());  // the 1967 layout again
+        MessageBoxAnswerer answerer;
+        Drop(strNotes);
+        QTRY_COMPARE(answerer.seen.size(), 1);
+        QVERIFY(answerer.seen[0].startsWith("Vexlor: The file " + strNotes + " could not be opened: "));
+        QCOMPARE(Text(ctl::BodyNumber), std::string("065727"));
     }
 
     void cancellingHelpDecodingLeavesTheForm() {

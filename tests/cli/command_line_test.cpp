@@ -1,7 +1,7 @@
 // The command line: both value forms, the last of an option given twice,
 // values that begin with "-", --sample under the field options, each kind of
-// usage error with exit status 2, --help and --version; and what it adds to
-// saving: the current directory, refusals and messages, programs started on
+// usage error with exit status 2, --help and --version; what it adds to
+// saving and to reading a saved file: the current directory, refusals and messages, programs started on
 // the saved file, never through a shell.
 #include "cli/cli_options.h"
 #include "cli/field_names.h"
@@ -40,6 +40,7 @@ TEST(CliOptions, UsageErrorsHelpAndVersion) {
     const std::string strBatch = "--batch reads every tag from its input and takes no other option but --json";
     const std::string strAlone = "--force and --open go with --save PATH or --save-default";
     const std::string strYear = "Please select the model year (1967, 1968 or 1969).";
+    const std::string strRead = "--read takes the whole tag from the file; give no field option or --sample with it";
     const std::string strHelp = " (see vexlor-decode --help)";
     const std::pair<Args, std::string> cases[] = {
         {{"--red=1"}, "unknown option '--red'" + strHelp}, {{"--x", "--help"}, "unknown option '--x'" + strHelp},
@@ -49,7 +50,9 @@ TEST(CliOptions, UsageErrorsHelpAndVersion) {
         {{"--save", "a", "--save-default"}, "give either --save PATH or --save-default, not both"},
         {{"--force"}, strAlone}, {{"--sample", "--open"}, strAlone}, {{"--batch", "--vin", "1"}, strBatch},
         {{"--sample", "--batch"}, strBatch}, {{"--batch", "--save=x"}, strBatch}, {{"--force", "--batch"}, strBatch},
-        {{"--open", "--batch"}, strBatch}, {{"--year="}, strYear}, {{"--sample", "--year", "70"}, strYear}};
+        {{"--open", "--batch"}, strBatch}, {{"--year="}, strYear}, {{"--sample", "--year", "70"}, strYear},
+        {{"--read", "f", "--sample"}, strRead}, {{"--vin=1", "--read=f"}, strRead}, {{"--read=f", "--batch"}, strBatch},
+        {{"--read"}, "option '--read' needs a value"}};
     for (const auto& [args, strMessage] : cases) {
         const std::string strLine = (strMessage == strYear ? "" : "vexlor-decode: ") + strMessage + "\n";
         EXPECT_EQ(RunInProcess(args), (CliRun{2, "", strLine})) << ::testing::PrintToString(args);
@@ -82,6 +85,10 @@ TEST(CurrentDirectory, SaveRefusedWithoutForceShownOnlyWithOpenAndBatchFile) {
     EXPECT_EQ(ReadFileBytes("7B_N065727.txt"), "old");
     EXPECT_EQ(RunInProcess({"--sample", "--save-default", "--force"}).nStatus, 0);
     EXPECT_EQ(ReadFileBytes("7B_N065727.txt"), strSaved);
+    // --read decodes a saved file as the tag it was saved from; a file it cannot open is named, with the reason.
+    EXPECT_EQ(RunInProcess({"--read", "7B_N065727.txt", "--json"}), RunInProcess({"--sample", "--json"}));
+    EXPECT_EQ(RunInProcess({"--read=none.txt", "--save-default"}),
+              (CliRun{1, "", "vexlor-decode: The file none.txt could not be opened: No such file or directory.\n"}));
     EXPECT_EQ(RunInProcess({"--save-default", "--force"}).strErr,
               "vexlor-decode: this decode gives no default file name (it needs a VIN serial or a body number); give "
               "--save PATH\n");

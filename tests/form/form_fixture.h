@@ -53,6 +53,7 @@ struct FakeFormControls : FormControls {
     void AddString(int nId, std::string_view strEntry) override { all.at(nId).list.emplace_back(strEntry); }
     Codes GetList(int nId) const override { return all.at(nId).list; }
     int GetCurSel(int nId) const override { return all.at(nId).nCurSel; }
+    void SetCurSel(int nId, int nIndex) override { all.at(nId).nCurSel = nIndex; }
     void SetFocus(int nId) override {
         focusMoves.push_back(nId);
         if (onFocus) onFocus(nId);

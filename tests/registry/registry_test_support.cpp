@@ -33,10 +33,11 @@ void WriteFile(const std::string& strPath, const std::string& strContent) {
     std::ofstream(strPath, std::ios::binary) << strContent;
 }
 
-RegistryRun RunRegistryWith(const std::vector<std::string>& args, bool bTerminal) {
+RegistryRun RunRegistryWith(const std::vector<std::string>& args, bool bTerminal,
+                            const std::atomic<bool>* pInterrupted) {
     std::ostringstream out, err;
     RegistryRun run;
-    run.nStatus = RunRegistry(args, out, err, RegistryEnvironment{bTerminal, bTerminal});
+    run.nStatus = RunRegistry(args, out, err, RegistryEnvironment{bTerminal, bTerminal, pInterrupted, {}});
     run.strOut = out.str();
     run.strErr = err.str();
     return run;

@@ -2,6 +2,7 @@
 // What the registry suites share: decode files made by our writer, a
 // temporary folder, and vexlor-registry run in-process.
 
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ struct RegistryRun {
     std::string strErr;
 };
 
-RegistryRun RunRegistryWith(const std::vector<std::string>& args, bool bTerminal = false);
+RegistryRun RunRegistryWith(const std::vector<std::string>& args, bool bTerminal = false,
+                            const std::atomic<bool>* pInterrupted = nullptr);
 
 }  // namespace vexlor::test

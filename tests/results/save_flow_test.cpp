@@ -27,7 +27,7 @@ struct FakeHost : SaveHost {
         const std::string strAnswer = saveAs.front();
         return saveAs.erase(saveAs.begin()), strAnswer;
     }
-    std::optional<std::string> ReadFile(const std::string& s) override {
+    std::optional<std::string> ReadSideFile(const std::string& s) override {
         return files.count(s) ? std::optional(files[s]) : std::nullopt;
     }
     bool WriteFileAtomically(const std::string& s, const std::string& strContent, std::string& strError) override {
