@@ -153,5 +153,12 @@ TEST_F(RegistryAnswers, TheReportHoldsEachChartWithItsTextAlternativeAndTable) {
     EXPECT_EQ(strPage.find("<script"), std::string::npos);
 }
 
+TEST_F(RegistryAnswers, TheReportDoesNotTakeTheRegistrysPlace) {
+    const test::RegistryRun run = Run({"report", "--html", m_dir / "db"});
+    EXPECT_EQ(run.strErr, "vexlor-registry: " + (m_dir / "db") + ": is the registry's own file, not a page\n");
+    EXPECT_EQ(run.nStatus, 1);
+    EXPECT_EQ(Run({"list"}).nStatus, 0);
+}
+
 }  // namespace
 }  // namespace vexlor

@@ -8,6 +8,7 @@
 
 #include "registry/car_key.h"
 #include "registry/registry_importer.h"
+#include "registry/submission_hash.h"
 #include "registry/registry_queries.h"
 #include "registry/registry_schema.h"
 #include "registry_test_support.h"
@@ -113,6 +114,16 @@ TEST(CarIdentity, AFileThatDiffersOnlyInLineEndsBlanksOrWhatFollowsTheTextIsAlre
     for (const std::string& strCopy : copies) {
         EXPECT_EQ(importer.ImportBytes("copy.txt", strCopy).status, ImportStatus::AlreadyPresent) << strCopy;
     }
+}
+
+TEST(CarIdentity, FieldsThatDifferOnlyInWhereTheyEndAreTwoSubmissions) {
+    TagCodes one, other;
+    one[0] = "7N\x1F";
+    one[1] = "01A";
+    other[0] = "7N";
+    other[1] = "\x1F" "01A";
+    EXPECT_NE(SubmissionHash("1", one, "", ""), SubmissionHash("1", other, "", ""));
+    EXPECT_NE(SubmissionHash("1", one, "a", ""), SubmissionHash("1", one, "", "a"));
 }
 
 TEST(CarIdentity, AnOlderRegistryHasItsCarsDerivedAgainAndItsCopiesDropped) {
