@@ -1,7 +1,7 @@
 # bash completion for vexlor-registry                      -*- shell-script -*-
-# Completes the command, file names for the database and the files to
-# import, each command's options and the values of --year and --plant, for
-# both "--opt VALUE" and "--opt=VALUE".
+# Completes the command, file names for the database, the files to import
+# and the report's page, each command's options and the values of --year,
+# --plant and --by, for both "--opt VALUE" and "--opt=VALUE".
 
 _vexlor_registry() {
     local cur=${COMP_WORDS[COMP_CWORD]}
@@ -20,7 +20,21 @@ _vexlor_registry() {
     case $prev in
         --year) values='1967 67 1968 68 1969 69' ;;
         --plant) values='NOR LOS VN' ;;
-        --style | --paint) return ;; # free text, as on the tag
+        --by)
+            # Two of the dimensions, such as paint,year: the second not the first again.
+            local first= dimension
+            [[ $cur == *,* ]] && first=${cur%%,*},
+            for dimension in $(compgen -W 'year plant style paint trim month' -- "${cur#"$first"}"); do
+                [[ $first == "$dimension," ]] || COMPREPLY+=("$first$dimension")
+            done
+            return
+            ;;
+        --html)
+            compopt -o filenames 2>/dev/null
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+            return
+            ;;
+        --style | --paint | --built | --wait) return ;; # free text or a number
     esac
     if [[ -n $values ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$values" -- "$cur")
@@ -33,7 +47,7 @@ _vexlor_registry() {
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         case $word in
-            --year | --plant | --style | --paint) ((i++)) ;;
+            --year | --plant | --style | --paint | --by | --built | --html | --wait) ((i++)) ;;
             = | --*) ;;
             *) [[ ${COMP_WORDS[i - 1]} == = ]] || plain+=("$word") ;;
         esac
@@ -42,9 +56,12 @@ _vexlor_registry() {
 
     local options='--help --version'
     case $command in
-        list) options+=' --year --plant --style --paint' ;;
-        stats) options+=' --json' ;;
-        export) options+=' --csv --jsonl' ;;
+        import) options+=' --wait' ;;
+        list) options+=' --year --plant --style --paint --json' ;;
+        search) options+=' --built --json' ;;
+        stats) options+=' --by --json --csv' ;;
+        report) options+=' --html' ;;
+        export) options+=' --csv --csv-raw --jsonl' ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
@@ -52,7 +69,7 @@ _vexlor_registry() {
     fi
 
     if ((${#plain[@]} == 0)); then
-        mapfile -t COMPREPLY < <(compgen -W 'import list show conflicts stats export' -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W 'import list search show conflicts stats report export check' -- "$cur")
     elif ((${#plain[@]} == 1)) || [[ $command == import ]]; then
         # The database, or a file or folder to import.
         compopt -o filenames 2>/dev/null

@@ -14,7 +14,9 @@ namespace vexlor {
 
 int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err,
                   const RegistryEnvironment& environment);
-int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out);
+int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal);
+int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& err);
 int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out, std::ostream& err);
 int ConflictsCommand(Database& db, std::ostream& out);
 int CheckCommand(Database& db, std::ostream& out);

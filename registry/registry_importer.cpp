@@ -3,11 +3,10 @@
 #include <ctime>
 #include <optional>
 
-#include "registry/car_key.h"
 #include "results/code_fields.h"
 #include "results/decode_file_reader.h"
 #include "registry/file_source.h"
-#include "registry/sha256.h"
+#include "registry/submission_hash.h"
 #include "registry/stored_text.h"
 #include "results/decode_file.h"
 #include "results/file_system.h"
@@ -26,21 +25,6 @@ std::string AddSubmissionSql() {
     return "INSERT INTO submission (" + strColumns + ") VALUES (" + strValues + ")";
 }
 
-// The car, new with one submission or counting one more, and its summary
-// codes taken from the new submission.
-std::string AddCarSql() {
-    std::string strColumns, strValues, strUpdates;
-    for (size_t i = 0; i < kSummaryFields.size(); ++i) {
-        const std::string strColumn(kCodeFields[kSummaryFields[i]].strColumn);
-        strColumns += ", " + strColumn;
-        strValues += ", ?" + std::to_string(3 + i);
-        strUpdates += ", " + strColumn + " = excluded." + strColumn;
-    }
-    return "INSERT INTO car (car_key, key_kind, submission_count" + strColumns + ") VALUES (?1, ?2, 1" + strValues +
-           ") ON CONFLICT (key_kind, car_key) DO UPDATE SET submission_count = submission_count + 1" + strUpdates +
-           " RETURNING car_id";
-}
-
 ImportOutcome Rejected(Rejection rejection, std::string strReason) {
     return {ImportStatus::Rejected, rejection, std::move(strReason)};
 }
@@ -49,41 +33,39 @@ ImportOutcome Rejected(Rejection rejection, std::string strReason) {
 
 RegistryImporter::RegistryImporter(Database& db, std::string strImportedAt)
     : m_strImportedAt(std::move(strImportedAt)),
+      m_cars(db),
       m_findFile(db, "SELECT 1 FROM submission WHERE sha256 = ?1"),
-      m_addCar(db, AddCarSql()),
       m_addSubmission(db, AddSubmissionSql()) {}
 
 ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::string_view strBytes) {
     const ReadOutcome read = ReadDecodeFile(strBytes);
     if (read.rejection != Rejection::None) return Rejected(read.rejection, read.strReason);
 
-    const std::string strHash = Sha256Hex(strBytes);
+    const DecodeFileRecords& records = read.records;
+    const FileEncoding encoding = EncodingOf(strBytes);
+    TagCodes codes;
+    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i], encoding);
+    const std::string strVersion = StoredText(records.strVersion, encoding);
+    const std::string strSavedDate = StoredText(records.strSavedDate, encoding);
+    const std::string strDecodeText = StoredText(records.strDecodeText, encoding);
+    const std::string strHash = SubmissionHash(strVersion, codes, strSavedDate, strDecodeText);
     m_findFile.Bind(1, strHash);
     const bool bKnown = m_findFile.Step();
     m_findFile.Reset();
     if (bKnown) return {ImportStatus::AlreadyPresent, Rejection::None, {}};
 
-    const DecodeFileRecords& records = read.records;
-    const FileEncoding encoding = EncodingOf(strBytes);
-    TagCodes codes;
-    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i], encoding);
-    const CarKey key = CarKeyOf(codes, strHash);
-    m_addCar.Bind(1, key.strKey).Bind(2, KindName(key.kind));
-    for (size_t i = 0; i < kSummaryFields.size(); ++i) m_addCar.Bind(static_cast<int>(3 + i), codes[kSummaryFields[i]]);
-    m_addCar.Step();
-    const int64_t nCarId = m_addCar.Int(0);
-    m_addCar.Reset();
-
+    const CarIdentity::Choice car = m_cars.CarFor(codes, strHash);
     m_addSubmission.Bind(1, strHash)
         .Bind(2, StoredText(strFileName, EncodingOf(strFileName)))
         .Bind(3, m_strImportedAt)
-        .Bind(4, nCarId)
-        .Bind(5, StoredText(records.strVersion, encoding))
-        .Bind(6, StoredText(records.strSavedDate, encoding))
-        .Bind(7, StoredText(records.strDecodeText, encoding));
+        .Bind(4, car.nCarId)
+        .Bind(5, strVersion)
+        .Bind(6, strSavedDate)
+        .Bind(7, strDecodeText);
     for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.Bind(static_cast<int>(8 + i), codes[i]);
     m_addSubmission.Step();
     m_addSubmission.Reset();
+    if (!car.bNew) m_cars.Refresh(car.nCarId);
     return {ImportStatus::Imported, Rejection::None, {}};
 }
 

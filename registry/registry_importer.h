@@ -1,10 +1,12 @@
 #pragma once
 // Adds decode files to the registry, one submission per distinct file, each
-// under the car its codes name.
+// under the car its codes name. A file that says what a submission already
+// in the registry says (see SubmissionHash) is already present.
 
 #include <string>
 #include <string_view>
 
+#include "registry/car_identity.h"
 #include "results/decode_file_reader.h"
 #include "registry/sqlite_database.h"
 
@@ -34,8 +36,8 @@ public:
 
 private:
     std::string m_strImportedAt;
+    CarIdentity m_cars;
     Statement m_findFile;
-    Statement m_addCar;
     Statement m_addSubmission;
 };
 

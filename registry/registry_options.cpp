@@ -18,9 +18,11 @@ struct CommandInfo {
 
 constexpr size_t kAnyNumber = static_cast<size_t>(-1);
 
-constexpr std::array<CommandInfo, 7> kCommands{{
+constexpr std::array<CommandInfo, 9> kCommands{{
     {"import", RegistryCommand::Import, 1, kAnyNumber},
     {"list", RegistryCommand::List, 0, 0},
+    {"search", RegistryCommand::Search, 0, kAnyNumber},
+    {"report", RegistryCommand::Report, 0, 0},
     {"show", RegistryCommand::Show, 1, 1},
     {"conflicts", RegistryCommand::Conflicts, 0, 0},
     {"stats", RegistryCommand::Stats, 0, 0},
@@ -44,6 +46,29 @@ std::string PlantLetter(std::string_view strPlant) {
     const std::string strUpper = ToUpperAscii(strPlant);
     if (strUpper == "N" || strUpper == "NOR" || strUpper == "NORWOOD") return "N";
     if (strUpper == "L" || strUpper == "LOS" || strUpper == "VN" || strUpper == "LOS ANGELES") return "L";
+    return {};
+}
+
+std::string LowerAscii(std::string_view strText) {
+    std::string strLower(strText);
+    for (char& ch : strLower) {
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    return strLower;
+}
+
+// --by ROWS,COLUMNS: two different dimensions.
+std::string ApplyCrossTable(RegistryOptions& options, std::string_view strValue) {
+    const size_t nComma = strValue.find(',');
+    const std::optional<Dimension> rows = FindDimension(LowerAscii(strValue.substr(0, nComma)));
+    const std::optional<Dimension> columns =
+        nComma == std::string_view::npos ? std::nullopt : FindDimension(LowerAscii(strValue.substr(nComma + 1)));
+    if (!rows || !columns || *rows == *columns) {
+        return "--by takes two of year, plant, style, paint, trim and month, such as paint,year";
+    }
+    options.bCrossTable = true;
+    options.byRows = *rows;
+    options.byColumns = *columns;
     return {};
 }
 
@@ -75,8 +100,17 @@ std::string ApplyOption(RegistryOptions& options, std::string_view strName, cons
         options.filter.strStyle = ToUpperAscii(*strValue);
     } else if (bList && strName == "paint") {
         options.filter.strPaint = ToUpperAscii(*strValue);
-    } else if (options.command == RegistryCommand::Stats && strName == "json" && !strValue) {
+    } else if (options.command == RegistryCommand::Search && strName == "built") {
+        options.search.built = ParseBuildRange(*strValue);
+        if (!options.search.built) return "--built takes a range of build dates such as 02A..04C";
+    } else if ((bList || options.command == RegistryCommand::Search) && strName == "json") {
         options.bJson = true;
+    } else if (options.command == RegistryCommand::Stats && (strName == "json" || strName == "csv")) {
+        options.statsFormat = strName == "json" ? StatsFormat::Json : StatsFormat::Csv;
+    } else if (options.command == RegistryCommand::Stats && strName == "by") {
+        return ApplyCrossTable(options, *strValue);
+    } else if (options.command == RegistryCommand::Report && strName == "html") {
+        options.strHtmlFile = *strValue;
     } else if (options.command == RegistryCommand::Export && IsExportFormat(strName) && !strValue) {
         options.format = strName == "csv" ? ExportFormat::Csv : strName == "csv-raw" ? ExportFormat::CsvRaw
                                                                                      : ExportFormat::JsonLines;
@@ -91,7 +125,8 @@ std::string ApplyOption(RegistryOptions& options, std::string_view strName, cons
 }
 
 bool TakesValue(std::string_view strName) {
-    return strName == "year" || strName == "plant" || strName == "style" || strName == "paint" || strName == "wait";
+    return strName == "year" || strName == "plant" || strName == "style" || strName == "paint" || strName == "by" ||
+           strName == "built" || strName == "html" || strName == "wait";
 }
 
 bool IsKnownOption(std::string_view strName) {
@@ -140,7 +175,9 @@ RegistryParse ParseRegistryArguments(std::span<const std::string> args) {
         given.emplace_back(std::move(strName), std::move(strValue));
     }
 
-    if (plain.empty()) return Fail("give a command: import, list, show, conflicts, stats, export or check");
+    if (plain.empty()) {
+        return Fail("give a command: import, list, search, show, conflicts, stats, report, export or check");
+    }
     const CommandInfo* pCommand = FindCommand(plain[0]);
     if (pCommand == nullptr) return Fail("unknown command '" + plain[0] + "'");
     options.command = pCommand->command;
@@ -153,15 +190,30 @@ RegistryParse ParseRegistryArguments(std::span<const std::string> args) {
     if (nArgs > pCommand->nMaxArgs) return Fail("unexpected argument '" + plain[2 + pCommand->nMaxArgs] + "'");
     if (options.command == RegistryCommand::Import) options.paths.assign(plain.begin() + 2, plain.end());
     if (options.command == RegistryCommand::Show) options.strKey = plain[2];
+    if (options.command == RegistryCommand::Search) {
+        options.search.terms.assign(plain.begin() + 2, plain.end());
+        for (const std::string& strTerm : options.search.terms) {
+            if (!IsSearchTerm(strTerm)) {
+                return Fail("search term '" + strTerm + "' names no field (" + std::string(kSearchFields) + ")");
+            }
+        }
+    }
 
     int nFormats = 0;
     for (const auto& [strName, strValue] : given) {
         const std::string strError = ApplyOption(options, strName, strValue);
         if (!strError.empty()) return Fail(strError);
-        if (IsExportFormat(strName)) ++nFormats;
+        if (IsExportFormat(strName) || strName == "json") ++nFormats;
     }
     if (options.command == RegistryCommand::Export && nFormats != 1) {
         return Fail("export needs one of --csv, --csv-raw or --jsonl");
+    }
+    if (options.command == RegistryCommand::Stats && nFormats > 1) return Fail("stats takes --json or --csv, not both");
+    if (options.command == RegistryCommand::Report && options.strHtmlFile.empty()) {
+        return Fail("report needs --html FILE");
+    }
+    if (options.command == RegistryCommand::Search && options.search.terms.empty() && !options.search.built) {
+        return Fail("search needs a term or --built");
     }
     return RegistryParse{std::move(options), {}};
 }

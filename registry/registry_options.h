@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "registry/car_facts.h"
+#include "registry/car_search.h"
 #include "registry/registry_queries.h"
 
 namespace vexlor {
 
-enum class RegistryCommand { Help, Version, Import, List, Show, Conflicts, Stats, Export, Check };
+enum class RegistryCommand { Help, Version, Import, List, Search, Show, Conflicts, Stats, Report, Export, Check };
 enum class ExportFormat { Csv, CsvRaw, JsonLines };
+enum class StatsFormat { Text, Json, Csv };
 
 struct RegistryOptions {
     RegistryCommand command = RegistryCommand::Help;
@@ -19,7 +22,13 @@ struct RegistryOptions {
     std::vector<std::string> paths;  // import
     std::string strKey;              // show
     CarFilter filter;                // list
-    bool bJson = false;              // stats
+    CarSearch search;                // search
+    bool bJson = false;              // list, search
+    StatsFormat statsFormat = StatsFormat::Text;
+    bool bCrossTable = false;        // stats --by ROWS,COLUMNS
+    Dimension byRows = Dimension::Year;
+    Dimension byColumns = Dimension::Year;
+    std::string strHtmlFile;         // report
     ExportFormat format = ExportFormat::Csv;
     int nWaitSeconds = 300;          // import: how long to wait for another import
 };

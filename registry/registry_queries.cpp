@@ -1,10 +1,9 @@
 #include "registry/registry_queries.h"
 
 #include <algorithm>
-#include <array>
-#include <map>
 
 #include "decoder/text.h"
+#include "registry/car_identity.h"
 
 namespace vexlor {
 namespace {
@@ -18,17 +17,6 @@ std::string CodeColumns() {
 
 void ReadCodes(const Statement& row, int nFirstColumn, TagCodes& codes) {
     for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = row.Text(nFirstColumn + static_cast<int>(i));
-}
-
-// ", vin_tail, plant_body, ...": the summary columns of the car table.
-std::string SummaryColumns() {
-    std::string strColumns;
-    for (size_t nField : kSummaryFields) strColumns += ", " + std::string(kCodeFields[nField].strColumn);
-    return strColumns;
-}
-
-void ReadSummary(const Statement& row, int nFirstColumn, TagCodes& codes) {
-    for (size_t i = 0; i < kSummaryFields.size(); ++i) codes[kSummaryFields[i]] = row.Text(nFirstColumn + static_cast<int>(i));
 }
 
 std::string SubmissionSql(std::string_view strWhere, std::string_view strOrder) {
@@ -66,20 +54,7 @@ std::vector<FieldConflict> Differences(const std::vector<SubmissionRow>& submiss
     return fields;
 }
 
-std::vector<std::pair<std::string, int64_t>> SortedCounts(const std::map<std::string, int64_t>& counts) {
-    std::vector<std::pair<std::string, int64_t>> sorted(counts.begin(), counts.end());
-    // The map is in value order already; an empty value goes last.
-    if (!sorted.empty() && sorted.front().first.empty()) std::rotate(sorted.begin(), sorted.begin() + 1, sorted.end());
-    return sorted;
-}
-
 }  // namespace
-
-std::string ModelYear(std::string_view strVinTail) {
-    const char cDigit = CharAt(strVinTail, 0);
-    if (cDigit < '7' || cDigit > '9') return {};
-    return std::string("196") + cDigit;
-}
 
 std::string PlantName(std::string_view strPlantBody) {
     switch (CharAt(strPlantBody, 0)) {
@@ -92,7 +67,7 @@ std::string PlantName(std::string_view strPlantBody) {
 std::string BodyNumber(std::string_view strPlantBody) { return std::string(SafeSubstr(strPlantBody, 1)); }
 
 std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
-    Statement cars(db, "SELECT car_key, key_kind, submission_count" + SummaryColumns() +
+    Statement cars(db, "SELECT car_key, key_kind, submission_count" + CarCodeColumns() +
                            " FROM car WHERE (?1 = '' OR substr(vin_tail, 1, 1) = ?1)"
                            " AND (?2 = '' OR substr(plant_body, 1, 1) = ?2)"
                            " AND (?3 = '' OR style_code = ?3) AND (?4 = '' OR paint_code = ?4)"
@@ -104,7 +79,7 @@ std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
         row.strKey = cars.Text(0);
         row.strKind = cars.Text(1);
         row.nSubmissions = cars.Int(2);
-        ReadSummary(cars, 3, row.codes);
+        ReadCodes(cars, 3, row.codes);
     }
     return rows;
 }
@@ -141,36 +116,6 @@ std::vector<CarConflict> FindConflicts(Database& db) {
     }
     closeCar();
     return conflicts;
-}
-
-RegistryStats CountCars(Database& db) {
-    struct Dimension {
-        std::string_view strTitle;
-        std::string_view strJsonKey;
-        std::string (*pValue)(const TagCodes&);
-    };
-    static constexpr std::array<Dimension, 5> kDimensions{{
-        {"Model year", "model_year", [](const TagCodes& c) { return ModelYear(c[kVinTailField]); }},
-        {"Assembly plant", "plant", [](const TagCodes& c) { return PlantName(c[kPlantBodyField]); }},
-        {"Body style", "style", [](const TagCodes& c) { return c[kStyleField]; }},
-        {"Paint", "paint", [](const TagCodes& c) { return c[kPaintField]; }},
-        {"Trim", "trim", [](const TagCodes& c) { return c[kTrimField]; }},
-    }};
-
-    RegistryStats stats;
-    std::array<std::map<std::string, int64_t>, kDimensions.size()> counts;
-    Statement cars(db, "SELECT submission_count" + SummaryColumns() + " FROM car");
-    TagCodes codes;
-    while (cars.Step()) {
-        ++stats.nCars;
-        stats.nSubmissions += cars.Int(0);
-        ReadSummary(cars, 1, codes);
-        for (size_t i = 0; i < kDimensions.size(); ++i) ++counts[i][kDimensions[i].pValue(codes)];
-    }
-    for (size_t i = 0; i < kDimensions.size(); ++i) {
-        stats.tallies.push_back({kDimensions[i].strTitle, kDimensions[i].strJsonKey, SortedCounts(counts[i])});
-    }
-    return stats;
 }
 
 }  // namespace vexlor

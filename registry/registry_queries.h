@@ -1,8 +1,8 @@
 #pragma once
-// What the registry is asked: its cars, a car's submissions, the cars whose
-// submissions differ, and the counts of the research group's summaries.
-// Where a car's submissions differ, its latest submission speaks for it in
-// the list and the counts.
+// What the registry is asked: its cars, a car's submissions and the cars
+// whose submissions differ.
+// Where a car's submissions differ, each code of its latest submission that
+// has one speaks for it in the list and the counts.
 
 #include <cstdint>
 #include <functional>
@@ -15,8 +15,6 @@
 
 namespace vexlor {
 
-// The model year of a VIN tail's year digit: "1967", "1968", "1969" or "".
-std::string ModelYear(std::string_view strVinTail);
 // The plant of the plant letter: "Norwood", "Los Angeles" or "".
 std::string PlantName(std::string_view strPlantBody);
 // The body number after the plant letter.
@@ -33,7 +31,7 @@ struct CarFilter {
 struct CarRow {
     std::string strKey;
     std::string strKind;  // "vin", "body" or "file"
-    TagCodes codes;       // the kSummaryFields of its latest submission; the others empty
+    TagCodes codes;       // each from its latest submission that has one
     int64_t nSubmissions = 0;
 };
 
@@ -72,19 +70,5 @@ struct CarConflict {
 
 // The cars whose submissions carry different codes, in key order.
 std::vector<CarConflict> FindConflicts(Database& db);
-
-struct Tally {
-    std::string_view strTitle;    // heading of the table
-    std::string_view strJsonKey;  // key of stats --json
-    std::vector<std::pair<std::string, int64_t>> counts;  // value, cars; by value, "" last
-};
-
-struct RegistryStats {
-    int64_t nCars = 0;
-    int64_t nSubmissions = 0;
-    std::vector<Tally> tallies;  // model year, plant, body style, paint, trim
-};
-
-RegistryStats CountCars(Database& db);
 
 }  // namespace vexlor

@@ -1,12 +1,15 @@
 #include "registry/registry_schema.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <chrono>
 #include <optional>
 #include <string_view>
 #include <thread>
+
+#include "registry/car_identity.h"
 
 namespace vexlor {
 namespace {
@@ -51,13 +54,49 @@ CREATE TABLE submission (
 CREATE INDEX submission_by_car ON submission (car_id);
 )sql";
 
+// Version 2. A car keeps every code of its summary, each from its latest
+// submission that has one, and the body key it is found by when a file has
+// no VIN. The cars are derived again from the submissions (see RederiveCars):
+// version 1 counted a car twice when one file gave its VIN and another only
+// its body number, and knew submissions by their bytes.
+constexpr char kSchemaVersion2[] = R"sql(
+PRAGMA defer_foreign_keys = ON;
+DROP TABLE car;
+CREATE TABLE car (
+    car_id           INTEGER PRIMARY KEY,
+    car_key          TEXT NOT NULL,
+    key_kind         TEXT NOT NULL CHECK (key_kind IN ('vin', 'body', 'file')),
+    body_key         TEXT NOT NULL,
+    submission_count INTEGER NOT NULL,
+    vin_prefix       TEXT NOT NULL,
+    vin_tail         TEXT NOT NULL,
+    date_code        TEXT NOT NULL,
+    sched_code       TEXT NOT NULL,
+    style_code       TEXT NOT NULL,
+    plant_body       TEXT NOT NULL,
+    trim_code        TEXT NOT NULL,
+    paint_code       TEXT NOT NULL,
+    option_codes     TEXT NOT NULL,
+    UNIQUE (key_kind, car_key)
+) STRICT;
+CREATE INDEX car_by_body ON car (body_key);
+)sql";
+
 // Step i brings a database of version i to version i + 1; version 0 is a new,
 // empty file. A later schema adds its step here and raises kSchemaVersion.
-constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1};
+constexpr std::array<const char*, kSchemaVersion> kMigrations = {kSchemaVersion1, kSchemaVersion2};
 
 bool JournalHoldsChanges(const std::string& strPath) {
     struct stat info {};
     return stat((strPath + "-wal").c_str(), &info) == 0 && info.st_size > 0;
+}
+
+// Whether this user may write the file and its folder, where the WAL journal
+// keeps its files.
+bool MayWrite(const std::string& strPath) {
+    const size_t nSlash = strPath.find_last_of('/');
+    const std::string strFolder = nSlash == std::string::npos ? "." : strPath.substr(0, nSlash + 1);
+    return access(strPath.c_str(), W_OK) == 0 && access(strFolder.c_str(), W_OK) == 0;
 }
 
 int UserVersion(Database& db) {
@@ -95,6 +134,7 @@ void Migrate(Database& db) {
     for (int nStep = nVersion; nStep < kSchemaVersion; ++nStep) {
         db.Execute(kMigrations[static_cast<size_t>(nStep)]);
     }
+    if (nVersion < 2) RederiveCars(db);
     db.Execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
     transaction.Commit();
 }
@@ -135,7 +175,7 @@ Database OpenRegistry(const std::string& strPath, bool bCreate, const RegistryWa
     return db;
 }
 
-Database OpenRegistryToRead(const std::string& strPath) {
+Database OpenRegistryToRead(const std::string& strPath, OlderSchema older) {
     std::optional<Database> db;
     try {
         db.emplace(strPath, OpenMode::ReadOnly);
@@ -157,11 +197,17 @@ Database OpenRegistryToRead(const std::string& strPath) {
     RefuseUnknown(nVersion);
     RefuseForeign(*db);
     if (nVersion == 0) throw DatabaseError("the database holds no registry yet (import creates one)");
-    if (nVersion < kSchemaVersion) {
+    if (nVersion == kSchemaVersion || older == OlderSchema::Read) return std::move(*db);
+    // The reader's queries know the current schema alone. Bringing the
+    // registry up to date writes it, once, under the write lock.
+    if (!MayWrite(strPath)) {
         throw DatabaseError("the registry has the older schema version " + std::to_string(nVersion) +
-                            ": import into it once to bring it up to date");
+                            ": a user who may write it and its folder brings it up to date by running any "
+                            "vexlor-registry command on it once");
     }
-    return std::move(*db);
+    db.reset();
+    OpenRegistry(strPath, false);
+    return OpenRegistryToRead(strPath, older);
 }
 
 void CheckpointJournal(Database& db) { db.TryExecute("PRAGMA wal_checkpoint(TRUNCATE)"); }

@@ -12,7 +12,7 @@
 namespace vexlor {
 
 // The schema this program writes, kept in PRAGMA user_version.
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // How long a reader waits for a writer that holds the database.
 inline constexpr int kBusyTimeoutMs = 5 * 60 * 1000;
@@ -31,10 +31,15 @@ struct RegistryWait {
 // throws DatabaseError, and the file is left as it was.
 Database OpenRegistry(const std::string& strPath, bool bCreate, const RegistryWait& wait = {});
 
+// What a reader does with a registry of an older schema: bring it up to date
+// first when this user may write it and its folder (else DatabaseError says
+// who can), or read it as it is.
+enum class OlderSchema { BringUpToDate, Read };
+
 // Opens the registry to read, needing no right to write the file or its
-// folder. A database that holds no registry, or one of a schema this program
-// does not know, throws DatabaseError.
-Database OpenRegistryToRead(const std::string& strPath);
+// folder unless its schema is older. A database that holds no registry, or
+// one of a schema this program does not know, throws DatabaseError.
+Database OpenRegistryToRead(const std::string& strPath, OlderSchema older = OlderSchema::BringUpToDate);
 
 // Moves what the WAL journal holds into the file and empties the journal, so
 // that a reader without write rights finds everything in the file; the

@@ -1,12 +1,11 @@
-// list, show, conflicts and stats: the registry read back as aligned tables.
-#include <nlohmann/json.hpp>
-
+// list, show and conflicts: the registry read back as aligned tables.
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "registry/car_facts.h"
+#include "registry/car_list.h"
 #include "registry/car_lookup.h"
-#include "registry/json_text.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_queries.h"
 #include "registry/terminal_text.h"
@@ -16,27 +15,7 @@ namespace vexlor {
 namespace {
 
 constexpr std::string_view kNoValue = "(none)";
-constexpr size_t kMostKeysNamed = 10;    // of the cars a key fits, in show's message
-constexpr size_t kFileKeyShown = 12;     // hex digits of a file key in list: show takes them
-constexpr size_t kWidestListCell = 24;   // characters; a longer code ends in "..."
-
-// At most kWidestListCell characters (not bytes), so that one long code
-// cannot push the other columns off the screen.
-std::string Clipped(std::string strCell) {
-    size_t nCharacters = 0;
-    for (size_t i = 0; i < strCell.size(); ++i) {
-        if ((static_cast<unsigned char>(strCell[i]) & 0xC0) == 0x80) continue;
-        if (++nCharacters > kWidestListCell - 3) {
-            strCell.resize(i);
-            return strCell + "...";
-        }
-    }
-    return strCell;
-}
-
-std::string ListKey(const CarRow& car) {
-    return car.strKind == "file" ? car.strKey.substr(0, kFileKeyShown) : Clipped(Shown(car.strKey));
-}
+constexpr size_t kMostKeysNamed = 10;  // of the cars a key fits, in show's message
 
 std::string Cell(std::string_view strValue) {
     return strValue.empty() ? std::string(kNoValue) : Shown(strValue);
@@ -48,17 +27,8 @@ std::string Plural(long long nCount, std::string_view strOne, std::string_view s
 
 }  // namespace
 
-int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out) {
-    TextTable table({false, false, false, false, false, false, false, true});
-    table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Submissions"});
-    for (const CarRow& car : ListCars(db, options.filter)) {
-        const TagCodes& codes = car.codes;
-        table.AddRow({ListKey(car), Cell(ModelYear(codes[kVinTailField])), Clipped(Cell(codes[kStyleField])),
-                      Cell(PlantName(codes[kPlantBodyField])), Clipped(Cell(BodyNumber(codes[kPlantBodyField]))),
-                      Clipped(Cell(codes[kPaintField])), Clipped(Cell(codes[kTrimField])),
-                      std::to_string(car.nSubmissions)});
-    }
-    out << table.Text();
+int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
+    WriteCarList(ListCars(db, options.filter), options.bJson, out, bTerminal);
     return 0;
 }
 
@@ -82,7 +52,10 @@ int ShowCommand(Database& db, const RegistryOptions& options, std::ostream& out,
         table.AddRow({"", "version", Shown(row.strVersion)});
         table.AddRow({"", "saved", Shown(row.strSavedDate)});
         for (size_t i = 0; i < kCodeFieldCount; ++i) {
-            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(row.codes[i])});
+            // What the code means, two blanks after it.
+            std::string strCode = row.codes[i];
+            if (std::string strMeaning = FieldMeaning(i, row.codes); !strMeaning.empty()) strCode += "  " + strMeaning;
+            table.AddRow({"", std::string(kCodeFields[i].strLabel), Shown(strCode)});
         }
         out << table.Text() << "  decode text:\n";
         if (row.strDecodeText.empty()) continue;
@@ -112,28 +85,6 @@ int ConflictsCommand(Database& db, std::ostream& out) {
         out << table.Text() << '\n';
     }
     out << Plural(static_cast<long long>(conflicts.size()), "car", "cars") << " with conflicts\n";
-    return 0;
-}
-
-int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
-    const RegistryStats stats = CountCars(db);
-    if (options.bJson) {
-        nlohmann::ordered_json json = {{"cars", stats.nCars}, {"submissions", stats.nSubmissions}};
-        for (const Tally& tally : stats.tallies) {
-            nlohmann::ordered_json& counts = json[std::string(tally.strJsonKey)] = nlohmann::ordered_json::object();
-            for (const auto& [strValue, nCars] : tally.counts) counts[strValue] = nCars;
-        }
-        out << JsonText(json, bTerminal) << '\n';
-        return 0;
-    }
-    out << Plural(stats.nCars, "car", "cars") << ", " << Plural(stats.nSubmissions, "submission", "submissions")
-        << '\n';
-    for (const Tally& tally : stats.tallies) {
-        TextTable table({false, true});
-        table.AddRow({std::string(tally.strTitle), "Cars"});
-        for (const auto& [strValue, nCars] : tally.counts) table.AddRow({Cell(strValue), std::to_string(nCars)});
-        out << '\n' << table.Text();
-    }
     return 0;
 }
 

@@ -49,10 +49,14 @@ int RunCommand(const RegistryOptions& options, std::ostream& out, std::ostream& 
         Database db = OpenRegistry(options.strDatabase, true, wait);
         return ImportCommand(db, options, out, err, environment);
     }
-    Database db = OpenRegistryToRead(options.strDatabase);
+    // check looks at a registry of an older schema as it is.
+    const bool bCheck = options.command == RegistryCommand::Check;
+    Database db = OpenRegistryToRead(options.strDatabase, bCheck ? OlderSchema::Read : OlderSchema::BringUpToDate);
     const bool bTerminal = environment.bOutIsTerminal;
     switch (options.command) {
-        case RegistryCommand::List: return ListCommand(db, options, out);
+        case RegistryCommand::List: return ListCommand(db, options, out, bTerminal);
+        case RegistryCommand::Search: return SearchCommand(db, options, out, bTerminal);
+        case RegistryCommand::Report: return ReportCommand(db, options, err);
         case RegistryCommand::Show: return ShowCommand(db, options, out, err);
         case RegistryCommand::Conflicts: return ConflictsCommand(db, out);
         case RegistryCommand::Stats: return StatsCommand(db, options, out, bTerminal);

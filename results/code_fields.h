@@ -38,15 +38,13 @@ inline constexpr std::array<CodeFieldInfo, kCodeFieldCount> kCodeFields{{
 enum CodeFieldIndex : size_t {
     kVinPrefixField = 0,
     kVinTailField = 1,
+    kDateField = 2,
     kStyleField = 4,
     kPlantBodyField = 5,
     kTrimField = 6,
     kPaintField = 7,
+    kOptionsField = 8,
 };
-
-// The codes a car keeps from its latest submission, for list and stats.
-inline constexpr std::array<size_t, 5> kSummaryFields = {kVinTailField, kPlantBodyField, kStyleField, kPaintField,
-                                                         kTrimField};
 
 using TagCodes = std::array<std::string, kCodeFieldCount>;
 

@@ -107,13 +107,15 @@ bool MergeLastCopies(std::string_view strCsv, std::string_view strTab, bool bPad
 
 // The results list runs from line 8 to the two empty lines the writer ends it
 // with: the first run of two or more empty lines, less its last two (the list
-// itself may end in empty lines). A list that was cut off runs to the end.
-std::string DecodeText(const std::vector<std::string_view>& lines) {
+// itself may end in empty lines). A list that was cut off runs to the end. In
+// a file that mail padded with blanks, a line of blanks counts as empty.
+std::string DecodeText(const std::vector<std::string_view>& lines, bool bPadded) {
+    auto line = [&](size_t i) { return bPadded ? WithoutTrailingBlanks(lines[i]) : lines[i]; };
     size_t nEnd = lines.size();
     for (size_t i = kFirstListLine; i + 1 < lines.size(); ++i) {
-        if (!lines[i].empty() || !lines[i + 1].empty()) continue;
+        if (!line(i).empty() || !line(i + 1).empty()) continue;
         size_t nRunEnd = i + 2;
-        while (nRunEnd < lines.size() && lines[nRunEnd].empty()) ++nRunEnd;
+        while (nRunEnd < lines.size() && line(nRunEnd).empty()) ++nRunEnd;
         nEnd = nRunEnd - 2;
         break;
     }
@@ -176,7 +178,7 @@ ReadOutcome ReadDecodeFile(std::string_view strBytes) {
                           "the two records disagree on the " + std::string(info.strLabel));
         }
     }
-    records.strDecodeText = DecodeText(lines);
+    records.strDecodeText = DecodeText(lines, bPadded);
     return outcome;
 }
 

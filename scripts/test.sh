@@ -24,6 +24,9 @@ bash scripts/test-web.sh build
 echo "== install tree, desktop entry, AppStream metadata, man pages, completion, Debian package =="
 bash scripts/check-install.sh build
 
+echo "== the registry report in chromium =="
+bash scripts/check-report.sh build
+
 if [[ -x fuzz/run.sh ]]; then
   echo "== fuzzing: corpus replay and a short run of each target =="
   bash fuzz/run.sh --seconds "${VEXLOR_FUZZ_SECONDS:-20}"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "registry/csv_field.h"
-#include "registry/sha256.h"
+#include "registry/sqlite_database.h"
 #include "registry/terminal_text.h"
 #include "registry_test_support.h"
 #include "support/tag.h"
@@ -76,6 +76,7 @@ TEST(RegistryOutput, PeopleSeeEscapesDataFormatsCarryTheValues) {
     EXPECT_NE(strShown.find("  paint            \\x1B[2J\\u202E\n"), std::string::npos);
     EXPECT_NE(strShown.find("\n    \\x1B]0;owned\\x07\n"), std::string::npos);
     EXPECT_NE(test::RunRegistryWith({"list", dir / "db"}).strOut.find("  \\x1B[2J\\u202E  "), std::string::npos);
+    EXPECT_NE(test::RunRegistryWith({"stats", dir / "db"}).strOut.find("\n\\x1B[2J\\u202E  "), std::string::npos);
 
     const std::string strCsv = test::RunRegistryWith({"export", dir / "db", "--csv"}).strOut;
     EXPECT_NE(strCsv.find(",'=cmd|' /C calc'!A0,"), std::string::npos);
@@ -121,10 +122,13 @@ TEST(RegistryOutput, ListKeepsItsColumnsNarrow) {
     test::TempDir dir;
     test::WriteFile(dir / "a.txt", strFile);
     test::RunRegistryWith({"import", dir / "db", dir / "a.txt"});
+    Database db(dir / "db", false);
+    Statement key(db, "SELECT car_key FROM car");
+    ASSERT_TRUE(key.Step());
     EXPECT_EQ(test::RunRegistryWith({"list", dir / "db"}).strOut,
-              "Key           Year  Style     Plant   Body    Paint  Trim                      Submissions\n" +
-                  Sha256Hex(strFile).substr(0, 12) +
-                  "  1969  69-12__7  (none)  ______   -     TTTTTTTTTTTTTTTTTTTTT...            1\n");
+              "Key           Year  Style     Plant   Body    Paint  Trim                      Built   Submissions\n" +
+                  std::string(key.Text(0).substr(0, 12)) +
+                  "  1969  69-12__7  (none)  ______   -     TTTTTTTTTTTTTTTTTTTTT...  (none)            1\n");
 }
 
 }  // namespace

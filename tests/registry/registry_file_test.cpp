@@ -30,12 +30,12 @@ TEST(RegistryFile, WhatIsNoRegistryIsRefusedAndLeftAsItWas) {
     Database(dir / "foreign", true).Execute("CREATE TABLE t (x)");
     Database(dir / "minus", true).Execute("PRAGMA user_version = -1");
     test::RunRegistryWith({"import", dir / "newer", dir / "car.txt"});
-    Database(dir / "newer", false).Execute("PRAGMA user_version = 2");
+    Database(dir / "newer", false).Execute("PRAGMA user_version = 3");
     const std::pair<std::string, std::string> cases[] = {
         {"foreign", "the database holds tables of its own: it is not a vexlor registry\n"},
-        {"minus", "the registry has schema version -1; this vexlor-registry knows versions up to 1: "
+        {"minus", "the registry has schema version -1; this vexlor-registry knows versions up to 2: "
                   "use a newer vexlor-registry\n"},
-        {"newer", "the registry has schema version 2; this vexlor-registry knows versions up to 1: "
+        {"newer", "the registry has schema version 3; this vexlor-registry knows versions up to 2: "
                   "use a newer vexlor-registry\n"},
         {"", "it is a folder, not a registry\n"},
         {"none/db", "its folder " + (dir / "none/") + " does not exist\n"},

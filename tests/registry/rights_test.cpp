@@ -50,6 +50,8 @@ TEST(RegistryRights, EveryReaderWorksOnARegistryItCanOnlyRead) {
     test::WriteFile(dir / "b.txt", test::DecodeFileOf(Tag({{"year", "1969"}, {"vin", "124379N"}, {"serial", "612345"},
                                                            {"paint", "72"}})));
     mkdir((dir / "ro").c_str(), 0755);
+    mkdir((dir / "w").c_str(), 0777);
+    chmod((dir / "w").c_str(), 0777);
     ASSERT_EQ(test::RunRegistryWith({"import", dir / "ro/db", dir / "a.txt", dir / "b.txt"}).nStatus, 0);
     ASSERT_EQ(access((dir / "ro/db-wal").c_str(), F_OK), -1);  // the import left everything in the file
     chmod((dir / "ro/db").c_str(), 0444);
@@ -57,6 +59,7 @@ TEST(RegistryRights, EveryReaderWorksOnARegistryItCanOnlyRead) {
     const std::vector<std::vector<std::string>> commands = {
         {"list", dir / "ro/db"}, {"stats", dir / "ro/db"},           {"show", dir / "ro/db", "124379N612345"},
         {"conflicts", dir / "ro/db"}, {"export", dir / "ro/db", "--csv"}, {"check", dir / "ro/db"},
+        {"search", dir / "ro/db", "612345"}, {"report", dir / "ro/db", "--html", dir / "w/report.html"},
     };
     // The first reader finds no journal files and cannot make them; the root
     // runs beside the later ones leave them behind, read-only to the others.
@@ -90,6 +93,25 @@ TEST(RegistryRights, AReaderRefusesAJournalWithChangesItCannotReadIn) {
     EXPECT_EQ(run->strErr, "vexlor-registry: " + (dir / "ro/db") +
                                ": its -wal file holds changes that only a user who may write its folder can read in\n");
     EXPECT_EQ(run->nStatus, 1);
+}
+
+// Its cars are derived again on the way to the current schema, which only a
+// user who may write the registry can do; check reads it as it is.
+TEST(RegistryRights, AReaderOfAnOlderRegistryIsToldWhoCanBringItUpToDate) {
+    test::TempDir dir;
+    chmod((dir / "").c_str(), 0755);
+    test::WriteFile(dir / "a.txt", test::DecodeFileOf(Tag({{"year", "1969"}})));
+    mkdir((dir / "ro").c_str(), 0755);
+    test::RunRegistryWith({"import", dir / "ro/db", dir / "a.txt"});
+    Database(dir / "ro/db", false).Execute("PRAGMA user_version = 1");
+    chmod((dir / "ro").c_str(), 0555);
+    const std::optional<test::RegistryRun> run = RunAsUser({"list", dir / "ro/db"}, dir / "");
+    if (!run) GTEST_SKIP() << "setpriv is missing: cannot run as another user";
+    EXPECT_EQ(run->strErr, "vexlor-registry: " + (dir / "ro/db") +
+                               ": the registry has the older schema version 1: a user who may write it and its folder "
+                               "brings it up to date by running any vexlor-registry command on it once\n");
+    EXPECT_EQ(run->nStatus, 1);
+    EXPECT_EQ(RunAsUser({"check", dir / "ro/db"}, dir / "")->strOut, "the registry is sound\n");
 }
 
 TEST(RegistryRights, AFolderTheImportCannotEnterIsARejection) {

@@ -34,9 +34,12 @@ TEST(RegistryStore, ImportingTheSameFilesAgainAddsNothing) {
     EXPECT_EQ(again.strOut, "0 imported, 4 already present, 0 rejected\n");
     EXPECT_EQ(again.nStatus, 0);
     EXPECT_EQ(test::RunRegistryWith({"list", dir / "db"}).strOut,
-              "Key            Year  Style     Plant    Body    Paint  Trim    Submissions\n"
-              "124379N612345  1969  69-12437  Norwood  ______  10-10  711               1\n"
-              "7B__065727     1967  67-12__7  (none)   065727   -     (none)            1\n");
+              "Key            Year  Style           Plant    Body    Paint               Trim                         "
+              "    Built   Submissions\n"
+              "124379N612345  1969  69-12437 Coupe  Norwood  ______  10-10 Tuxedo Black  711 Standard Black Bucket "
+              "Seats  (none)            1\n"
+              "7B__065727     1967  67-12__7        (none)   065727   -                  (none)                       "
+              "    (none)            1\n");
 }
 
 TEST(CarKey, VinKeyThenBodyNumberThenTheFilesHash) {
@@ -121,7 +124,7 @@ TEST(RegistryStore, HostileTextIsStoredAndShownAsData) {
     EXPECT_NE(strCsv.find(",'; DROP TABLE car; --,\"\"\"67\"\";12437\",,,\x1B[2J\x07\xC2\x9B," +
                           std::string(200000, 'Z') + ","),
               std::string::npos);
-    EXPECT_NE(test::RunRegistryWith({"list", dir / "db"}).strOut.find("\n124377N100001  1967  \"67\";12437  "),
+    EXPECT_NE(test::RunRegistryWith({"list", dir / "db"}).strOut.find("\n124377N100001  1967  \"67\";12437 Standard Interior Coupe  "),
               std::string::npos);
 }
 

@@ -1,0 +1,20 @@
+// search DB TERMS...: the cars that fit every term (and --built), printed as
+// list prints them.
+#include <ostream>
+
+#include "registry/car_list.h"
+#include "registry/car_search.h"
+#include "registry/registry_commands.h"
+
+namespace vexlor {
+
+int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
+    std::vector<CarRow> found;
+    for (CarRow& car : ListCars(db, {})) {
+        if (Finds(options.search, car)) found.push_back(std::move(car));
+    }
+    WriteCarList(found, options.bJson, out, bTerminal);
+    return 0;
+}
+
+}  // namespace vexlor
