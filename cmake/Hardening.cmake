@@ -5,6 +5,11 @@
 # dpkg-buildflags adds is kept and one for the build folder added: the
 # binaries then hold neither folder, and builds in two places are the same. Fortifying needs optimisation, so a Debug build goes without it,
 # as do the sanitizer and fuzz builds, which bring their own checks.
+# They are flags for the native toolchain: the WebAssembly module's libc has
+# no stack guard to link against, and its memory is checked by the engine.
+if(EMSCRIPTEN)
+  return()
+endif()
 set(hardening_default ON)
 if(VEXLOR_SANITIZE OR VEXLOR_FUZZ OR CMAKE_BUILD_TYPE STREQUAL "Debug")
   set(hardening_default OFF)

@@ -8,7 +8,8 @@
 namespace vexlor {
 
 bool FormSnapshot::HoldsData() const {
-    return std::ranges::any_of(fields, [](const std::string& strText) { return !strText.empty(); });
+    // Not std::ranges: the web build's standard library lacks its algorithms.
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& strText) { return !strText.empty(); });
 }
 
 FormSnapshot TakeSnapshot(const FormControls& controls) {
