@@ -83,3 +83,18 @@ test('windows: every control id is named, a control crosses whole, an unknown wi
     ['ComboBox', ['1967', '1968', '1969'], 'Model year', 'Year of Camaro to decode', true]);
   assert.equal(core.windowTemplate(101), null);
 });
+
+test('undo: an edit of a data field ends the offer, of the year box or a button not; the listener hears each change', () => {
+  for (const [id, dataField] of [[ids.serial, true], [ids.vinPrefix, true], [ids.year, false], [ids.decode, false]]) {
+    const { controls } = fakeControls();
+    const session = new core.TagFormSession(controls);
+    const heard = [];
+    session.setUndoListener((offered) => heard.push(offered));
+    session.initForm();
+    session.onHelpDecoding(true);
+    session.onClearAll();
+    assert.equal(session.onFieldEdit(id), dataField, `${id}`);
+    assert.deepEqual([session.undoOffered(), heard], [!dataField, dataField ? [true, false] : [true]], `${id}`);
+    session.delete();
+  }
+});

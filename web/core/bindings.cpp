@@ -25,5 +25,9 @@ EMSCRIPTEN_BINDINGS(vexlor_core) {
         .function("onDropDown", &TagFormSession::OnDropDown)
         .function("onFocus", &TagFormSession::OnFocus)
         .function("onPick", &TagFormSession::OnPick)
+        .function("undoOffered", &TagFormSession::UndoOffered)
+        .function("onUndo", &TagFormSession::OnUndo)
+        .function("onFieldEdit", &TagFormSession::OnFieldEdit)
+        .function("setUndoListener", &TagFormSession::SetUndoListener)
         .function("decode", &TagFormSession::Decode);
 }
