@@ -1,7 +1,7 @@
 // The module's exports; web/core/README.md describes them.
 #include <emscripten/bind.h>
 
-#include "decode_view.h"
+#include "packed_fields.h"
 #include "tag_form_session.h"
 #include "windows.h"
 
@@ -13,8 +13,10 @@ EMSCRIPTEN_BINDINGS(vexlor_core) {
     function("windowTemplate", &WindowTemplate);
     function("programTexts", &ProgramTexts);
     function("sampleTagValues", &SampleTagValuesJs);
-    function("decodeFields", &DecodeFields);
-    function("fileBytesOfFields", &FileBytesOfFields);
+    // decodeFields and fileBytesOfFields (decode_fields.js) call these three.
+    function("fieldNames", &FieldNamesJs);
+    function("decodePackedFields", &DecodePackedFields);
+    function("fileBytesOfPackedFields", &FileBytesOfPackedFields);
     class_<TagFormSession>("TagFormSession")
         .constructor<val>()
         .function("initForm", &TagFormSession::InitForm)
