@@ -35,6 +35,19 @@ test('texts: a UTF-16 unit above 0xFF enters as "?", a byte leaves as its charac
   assert.equal(JSON.parse(decoded.json).trim_code, 'É???');
 });
 
+test('decodeFields: anything but a string is no text, a year missing is 1967, a text of any length crosses whole', () => {
+  const long = 'A'.repeat(70000);
+  const cases = [
+    [null, 7, ''],
+    [{ year: 1968, trim: ['718'] }, 7, ''],
+    [{ year: '1969', trim: long, paint: 7 }, 9, long],
+  ];
+  for (const [obj, year, trim] of cases) {
+    const json = JSON.parse(core.decodeFields(obj).json);
+    assert.deepEqual([json.year, json.trim_code], [year, trim], JSON.stringify(obj)?.slice(0, 40));
+  }
+});
+
 test('decode: the year message instead of a view', () => {
   const { controls, box, messages } = fakeControls();
   const session = new core.TagFormSession(controls);

@@ -13,8 +13,9 @@ EMSCRIPTEN_BINDINGS(vexlor_core) {
     function("windowTemplate", &WindowTemplate);
     function("programTexts", &ProgramTexts);
     function("sampleTagValues", &SampleTagValuesJs);
-    // decodeFields and fileBytesOfFields (decode_fields.js) call these three.
+    // decodeFields and fileBytesOfFields (decode_fields.js) call these four.
     function("fieldNames", &FieldNamesJs);
+    function("packBuffer", &PackBuffer);
     function("decodePackedFields", &DecodePackedFields);
     function("fileBytesOfPackedFields", &FileBytesOfPackedFields);
     class_<TagFormSession>("TagFormSession")

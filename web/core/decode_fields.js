@@ -1,21 +1,36 @@
 // decodeFields(obj) and fileBytesOfFields(obj, year, month, day) of the
-// module (README.md): the texts of obj cross into the module as one string and
-// the JSON and lines come back as one (packed_fields.h), since each crossing
-// costs more than decoding a field.
+// module (README.md): the texts of obj are written into the module's memory
+// at once and the lines and JSON come back as one string (packed_fields.h),
+// since each crossing costs more than decoding a field.
 (function () {
   var names = null;
 
-  // obj's texts in the order of the module's field names: each one's length
-  // in two units, then the text; two units FFFF for anything but a string.
+  // Writes obj's texts into the module's pack buffer in the order of its field
+  // names, each one's length in two units and then the text, two units FFFF
+  // for anything but a string; gives the number of units written.
   function pack(obj) {
     if (names === null) names = Module['fieldNames']();
-    var packed = '';
+    var texts = new Array(names.length);
+    var count = 0;
     for (var i = 0; i < names.length; ++i) {
       var text = obj === null || obj === undefined ? undefined : obj[names[i]];
-      if (typeof text === 'string') packed += String.fromCharCode(text.length >>> 16, text.length & 0xFFFF) + text;
-      else packed += '\uFFFF\uFFFF';
+      texts[i] = typeof text === 'string' ? text : null;
+      count += 2 + (texts[i] === null ? 0 : text.length);
     }
-    return packed;
+    var at = Module['packBuffer'](count) >>> 1;
+    var units = HEAPU16;  // after the call, which may have grown the memory
+    for (i = 0; i < texts.length; ++i) {
+      text = texts[i];
+      if (text === null) {
+        units[at++] = 0xFFFF;
+        units[at++] = 0xFFFF;
+        continue;
+      }
+      units[at++] = text.length >>> 16;
+      units[at++] = text.length & 0xFFFF;
+      for (var j = 0; j < text.length; ++j) units[at++] = text.charCodeAt(j);
+    }
+    return count;
   }
 
   Module['fileBytesOfFields'] = function (obj, year, month, day) {
@@ -23,11 +38,19 @@
   };
 
   Module['decodeFields'] = function (obj) {
-    var lines = Module['decodePackedFields'](pack(obj)).split('\uFFFF');
-    var json = lines.shift();
+    var decoded = Module['decodePackedFields'](pack(obj));
+    var at = decoded.indexOf(';');
+    var lengths = at > 0 ? decoded.slice(0, at).split(',') : [];
+    var lines = new Array(lengths.length);
+    ++at;
+    for (var i = 0; i < lengths.length; ++i) {
+      var end = at + Number(lengths[i]);
+      lines[i] = decoded.slice(at, end);
+      at = end;
+    }
     return {
       lines: lines,
-      json: json,
+      json: decoded.slice(at),
       fileBytes: function (year, month, day) { return Module['fileBytesOfFields'](obj, year, month, day); },
     };
   };

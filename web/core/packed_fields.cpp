@@ -16,8 +16,17 @@ using emscripten::val;
 namespace {
 
 constexpr char16_t kNoString = u'\uFFFF';
-// U+FFFF in UTF-8.
-constexpr std::string_view kSeparator = "\xEF\xBF\xBF";
+
+std::u16string& Buffer() {
+    static std::u16string buffer;
+    return buffer;
+}
+
+// The first nUnits of the pack buffer, or all of it when it holds fewer.
+TagFields FieldsInBuffer(std::size_t nUnits) {
+    const std::u16string_view buffer(Buffer());
+    return UnpackFields(buffer.substr(0, nUnits));
+}
 
 }  // namespace
 
@@ -27,7 +36,12 @@ val FieldNamesJs() {
     return ToJsArray(names);
 }
 
-TagFields UnpackFields(const std::u16string& packed) {
+std::uintptr_t PackBuffer(std::size_t nUnits) {
+    if (Buffer().size() < nUnits) Buffer().resize(nUnits);
+    return reinterpret_cast<std::uintptr_t>(Buffer().data());
+}
+
+TagFields UnpackFields(std::u16string_view packed) {
     TagFields fields;
     fields.strYear = "1967";
     size_t nAt = 0;
@@ -49,25 +63,28 @@ TagFields UnpackFields(const std::u16string& packed) {
     return fields;
 }
 
-val DecodePackedFields(const std::u16string& packed) {
-    const DecodeResult result = Decode(UnpackFields(packed));
+val DecodePackedFields(std::size_t nUnits) {
+    const DecodeResult result = Decode(FieldsInBuffer(nUnits));
     const std::vector<std::string> lines = BuildResultLines(result);
-    std::string strOut;
-    AppendDecodeJson(strOut, result, lines);
-    for (const std::string& strLine : lines) {
-        strOut += kSeparator;
-        AppendLatin1AsUtf8(strOut, strLine);
+    // One buffer for every call: it keeps its room, so no call grows it twice.
+    static std::string strOut;
+    strOut.clear();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) strOut += ',';
+        strOut += std::to_string(lines[i].size());
     }
-    // UTF-8 crosses faster than UTF-16: most of it is ASCII.
+    strOut += ';';
+    for (const std::string& strLine : lines) AppendLatin1AsUtf8(strOut, strLine);
+    AppendDecodeJson(strOut, result, lines);
     return Utf8ToJs(strOut);
 }
 
 // Saved under the default name, so no directory was chosen: line 5 names
 // none, as the desktop's file does then.
-val FileBytesOfPackedFields(const std::u16string& packed, int nYear, int nMonth, int nDay) {
+val FileBytesOfPackedFields(std::size_t nUnits, int nYear, int nMonth, int nDay) {
     const std::string strDate = DecodeFileDate(nYear, nMonth, nDay);
     if (strDate.empty()) return val::null();
-    const DecodeResult result = Decode(UnpackFields(packed));
+    const DecodeResult result = Decode(FieldsInBuffer(nUnits));
     return ToUint8Array(DecodeFileContent(result, BuildResultLines(result), strDate, "", std::nullopt));
 }
 
