@@ -1,9 +1,10 @@
 // decodeFields(obj) and fileBytesOfFields(obj, year, month, day) of the
 // module (README.md): the texts of obj are written into the module's memory
-// at once and the lines and JSON come back as one string (packed_fields.h),
+// at once and the lines and JSON are read from it as one text (packed_fields.h),
 // since each crossing costs more than decoding a field.
 (function () {
   var names = null;
+  var utf8 = new TextDecoder();
 
   // Writes obj's texts into the module's pack buffer in the order of its field
   // names, each one's length in two units and then the text, two units FFFF
@@ -38,7 +39,9 @@
   };
 
   Module['decodeFields'] = function (obj) {
-    var decoded = Module['decodePackedFields'](pack(obj));
+    var start = Module['decodePackedFields'](pack(obj)) >>> 0;
+    var bytes = (HEAPU8[start] | HEAPU8[start + 1] << 8 | HEAPU8[start + 2] << 16 | HEAPU8[start + 3] << 24) >>> 0;
+    var decoded = utf8.decode(HEAPU8.subarray(start + 4, start + 4 + bytes));
     var at = decoded.indexOf(';');
     var lengths = at > 0 ? decoded.slice(0, at).split(',') : [];
     var lines = new Array(lengths.length);

@@ -1,5 +1,6 @@
 #include "packed_fields.h"
 
+#include <cstring>
 #include <vector>
 
 #include "decoder/decode.h"
@@ -63,12 +64,12 @@ TagFields UnpackFields(std::u16string_view packed) {
     return fields;
 }
 
-val DecodePackedFields(std::size_t nUnits) {
+std::uintptr_t DecodePackedFields(std::size_t nUnits) {
     const DecodeResult result = Decode(FieldsInBuffer(nUnits));
     const std::vector<std::string> lines = BuildResultLines(result);
     // One buffer for every call: it keeps its room, so no call grows it twice.
     static std::string strOut;
-    strOut.clear();
+    strOut.assign(sizeof(std::uint32_t), '\0');
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) strOut += ',';
         strOut += std::to_string(lines[i].size());
@@ -76,7 +77,9 @@ val DecodePackedFields(std::size_t nUnits) {
     strOut += ';';
     for (const std::string& strLine : lines) AppendLatin1AsUtf8(strOut, strLine);
     AppendDecodeJson(strOut, result, lines);
-    return Utf8ToJs(strOut);
+    const auto nLength = static_cast<std::uint32_t>(strOut.size() - sizeof(std::uint32_t));
+    std::memcpy(strOut.data(), &nLength, sizeof nLength);
+    return reinterpret_cast<std::uintptr_t>(strOut.data());
 }
 
 // Saved under the default name, so no directory was chosen: line 5 names

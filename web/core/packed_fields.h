@@ -32,10 +32,12 @@ TagFields UnpackFields(std::u16string_view packed);
 
 // The decode of the fields as one string: the lengths of the result lines,
 // joined by ",", then ";", the lines one after another and last the JSON
-// vexlor-decode --json prints. It crosses as UTF-8 and holds no character
-// above U+00FF, so it stays a one-byte string in JavaScript.
+// vexlor-decode --json prints. It is UTF-8 and holds no character above
+// U+00FF, so it becomes a one-byte string in JavaScript, which reads it
+// straight from the module's memory: the address of its byte count (32 bits,
+// little-endian), the text following; valid until the next call.
 // The fields are the first nUnits of the pack buffer (no more than it holds).
-emscripten::val DecodePackedFields(std::size_t nUnits);
+std::uintptr_t DecodePackedFields(std::size_t nUnits);
 
 // The decode file of the fields' decode as the desktop writes it under its
 // default name on that date, without a side file: a Uint8Array; null for a
