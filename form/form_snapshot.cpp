@@ -8,6 +8,7 @@
 namespace vexlor {
 
 bool FormSnapshot::HoldsData() const {
+    // Not std::ranges: the web build's standard library lacks its algorithms.
     return std::any_of(fields.begin(), fields.end(), [](const std::string& strText) { return !strText.empty(); });
 }
 

@@ -1,5 +1,6 @@
 #include "results/decode_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -110,18 +111,23 @@ char* WriteText(char* p, std::string_view strText) {
 
 std::span<const JsonTextKey> JsonTextKeys() { return kJsonTextKeys; }
 
+void AppendLatin1AsUtf8(std::string& strOut, std::string_view strText) {
+    const auto isAscii = [](char ch) { return static_cast<unsigned char>(ch) < 0x80; };
+    for (auto it = strText.begin(); it != strText.end();) {
+        const auto runEnd = std::find_if_not(it, strText.end(), isAscii);
+        strOut.append(it, runEnd);
+        if (runEnd == strText.end()) break;
+        const auto c = static_cast<unsigned char>(*runEnd);
+        strOut.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        strOut.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        it = runEnd + 1;
+    }
+}
+
 std::string Latin1ToUtf8(std::string_view strText) {
     std::string strUtf8;
     strUtf8.reserve(strText.size());
-    for (const char ch : strText) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            strUtf8.push_back(ch);
-        } else {
-            strUtf8.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            strUtf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
+    AppendLatin1AsUtf8(strUtf8, strText);
     return strUtf8;
 }
 

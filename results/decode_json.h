@@ -21,8 +21,10 @@ struct JsonTextKey {
 // The text members in the order the object lists them, after year and vin_given.
 std::span<const JsonTextKey> JsonTextKeys();
 
-// Latin-1 bytes as UTF-8 text.
+// Latin-1 bytes as UTF-8 text; the same appended to strOut, each run of
+// ASCII at once.
 std::string Latin1ToUtf8(std::string_view strText);
+void AppendLatin1AsUtf8(std::string& strOut, std::string_view strText);
 
 // The object with the keys year, vin_given, body_number ... option_codes and
 // lines, in that order, written compactly without building a JSON tree (the

@@ -35,6 +35,19 @@ test('texts: a UTF-16 unit above 0xFF enters as "?", a byte leaves as its charac
   assert.equal(JSON.parse(decoded.json).trim_code, 'É???');
 });
 
+test('decodeFields: anything but a string is no text, a year missing is 1967, a text of any length crosses whole', () => {
+  const long = 'A'.repeat(70000);
+  const cases = [
+    [null, 7, ''],
+    [{ year: 1968, trim: ['718'] }, 7, ''],
+    [{ year: '1969', trim: long, paint: 7 }, 9, long],
+  ];
+  for (const [obj, year, trim] of cases) {
+    const json = JSON.parse(core.decodeFields(obj).json);
+    assert.deepEqual([json.year, json.trim_code], [year, trim], JSON.stringify(obj)?.slice(0, 40));
+  }
+});
+
 test('decode: the year message instead of a view', () => {
   const { controls, box, messages } = fakeControls();
   const session = new core.TagFormSession(controls);
@@ -82,4 +95,19 @@ test('windows: every control id is named, a control crosses whole, an unknown wi
   assert.deepEqual([year.kind, year.list, year.accessibleName, year.toolTip, year.tabStop],
     ['ComboBox', ['1967', '1968', '1969'], 'Model year', 'Year of Camaro to decode', true]);
   assert.equal(core.windowTemplate(101), null);
+});
+
+test('undo: an edit of a data field ends the offer, of the year box or a button not; the listener hears each change', () => {
+  for (const [id, dataField] of [[ids.serial, true], [ids.vinPrefix, true], [ids.year, false], [ids.decode, false]]) {
+    const { controls } = fakeControls();
+    const session = new core.TagFormSession(controls);
+    const heard = [];
+    session.setUndoListener((offered) => heard.push(offered));
+    session.initForm();
+    session.onHelpDecoding(true);
+    session.onClearAll();
+    assert.equal(session.onFieldEdit(id), dataField, `${id}`);
+    assert.deepEqual([session.undoOffered(), heard], [!dataField, dataField ? [true, false] : [true]], `${id}`);
+    session.delete();
+  }
 });

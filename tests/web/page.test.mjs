@@ -127,6 +127,27 @@ describe('the tag form', () => {
     await context.close();
   });
 
+  it('offers Undo below the tag after Clear All: Alt+U puts the fields back, the next edit ends the offer', async () => {
+    const { context, page } = await open();
+    const values = () => page.$$eval('.tag input', (all) => all.map((field) => field.value));
+    const line = page.getByRole('status');
+    const undo = page.getByRole('button', { name: 'Undo' });
+    await useSampleTag(page);
+    const sample = await values();
+    await page.click(`[data-id="${ids.clearAll}"]`);
+    assert.equal(await line.textContent(), 'Form cleared.');
+    const [tag, bar] = await Promise.all([page.locator('.tag').boundingBox(), page.locator('.undo-bar').boundingBox()]);
+    assert.ok(bar.y >= tag.y + tag.height, 'the line stands over the tag');
+    await page.keyboard.press('Alt+u');
+    assert.deepEqual(await values(), sample);
+    assert.equal(await undo.isVisible(), false);
+    await page.click(`[data-id="${ids.clearAll}"]`);
+    await undo.waitFor();
+    await page.fill(input(ids.serial), '1');
+    assert.deepEqual([await line.textContent(), await undo.isVisible()], ['', false]);
+    await context.close();
+  });
+
   it('shows markup typed into every field as text and runs nothing', async () => {
     const { context, page } = await open();
     page.on('dialog', (dialog) => assert.fail(`a script ran: ${dialog.message()}`));

@@ -1,7 +1,7 @@
 // The module's exports; web/core/README.md describes them.
 #include <emscripten/bind.h>
 
-#include "decode_view.h"
+#include "packed_fields.h"
 #include "tag_form_session.h"
 #include "windows.h"
 
@@ -13,8 +13,11 @@ EMSCRIPTEN_BINDINGS(vexlor_core) {
     function("windowTemplate", &WindowTemplate);
     function("programTexts", &ProgramTexts);
     function("sampleTagValues", &SampleTagValuesJs);
-    function("decodeFields", &DecodeFields);
-    function("fileBytesOfFields", &FileBytesOfFields);
+    // decodeFields and fileBytesOfFields (decode_fields.js) call these four.
+    function("fieldNames", &FieldNamesJs);
+    function("packBuffer", &PackBuffer);
+    function("decodePackedFields", &DecodePackedFields);
+    function("fileBytesOfPackedFields", &FileBytesOfPackedFields);
     class_<TagFormSession>("TagFormSession")
         .constructor<val>()
         .function("initForm", &TagFormSession::InitForm)
@@ -25,5 +28,9 @@ EMSCRIPTEN_BINDINGS(vexlor_core) {
         .function("onDropDown", &TagFormSession::OnDropDown)
         .function("onFocus", &TagFormSession::OnFocus)
         .function("onPick", &TagFormSession::OnPick)
+        .function("undoOffered", &TagFormSession::UndoOffered)
+        .function("onUndo", &TagFormSession::OnUndo)
+        .function("onFieldEdit", &TagFormSession::OnFieldEdit)
+        .function("setUndoListener", &TagFormSession::SetUndoListener)
         .function("decode", &TagFormSession::Decode);
 }

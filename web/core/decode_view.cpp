@@ -7,7 +7,6 @@
 #include "decoder/field_names.h"
 #include "js_text.h"
 #include "results/decode_file.h"
-#include "results/decode_json.h"
 #include "results/email_request.h"
 #include "results/result_lines.h"
 
@@ -22,8 +21,9 @@ std::string DownloadFileName(const DecodeResult& result) {
     return strName.empty() ? std::string(kFallbackFileName) : strName;
 }
 
-// fileBytes(year, month, day) of these fields: FileBytesOfFields with the
-// fields bound, so a view keeps its own decode whatever is decoded later.
+// fileBytes(year, month, day) of these fields: the module's fileBytesOfFields
+// (decode_fields.js) with the fields bound, so a view keeps its own decode
+// whatever is decoded later.
 val FileBytesFunction(const val& fields) {
     static const val fileBytesOfFields = val::module_property("fileBytesOfFields");
     return fileBytesOfFields.call<val>("bind", val::null(), fields);
@@ -75,30 +75,6 @@ val DecodeView(const TagFields& fields, const DecodeResult& result) {
     view.set("fields", jsFields);
     view.set("fileBytes", FileBytesFunction(jsFields));
     return view;
-}
-
-// Saved under the default name, so no directory was chosen: line 5 names
-// none, as the desktop's file does then.
-val FileBytesOfFields(const val& object, int nYear, int nMonth, int nDay) {
-    const std::string strDate = DecodeFileDate(nYear, nMonth, nDay);
-    if (strDate.empty()) return val::null();
-    const DecodeResult result = Decode(FieldsFromJs(object));
-    return ToUint8Array(DecodeFileContent(result, BuildResultLines(result), strDate, "", std::nullopt));
-}
-
-val DecodeFields(const val& object) {
-    const TagFields fields = FieldsFromJs(object);
-    const DecodeResult result = Decode(fields);
-    const std::vector<std::string> lines = BuildResultLines(result);
-    std::string strJson;
-    AppendDecodeJson(strJson, result, lines);
-    // The keys are made once: every decode sets the same three.
-    static const val kLines("lines"), kJson("json"), kFileBytes("fileBytes");
-    val decoded = val::object();
-    decoded.set(kLines, ToJsArray(lines));
-    decoded.set(kJson, Utf8ToJs(strJson));
-    decoded.set(kFileBytes, FileBytesFunction(object));
-    return decoded;
 }
 
 }  // namespace vexlor::web

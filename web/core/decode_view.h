@@ -1,6 +1,6 @@
 #pragma once
-// One decode as the page shows and saves it, and the decode of a plain object
-// of field texts (the comparison with the command line uses it).
+// One decode as the page shows and saves it, and the form's texts as a plain
+// object keyed by the command line's field names.
 
 #include <emscripten/val.h>
 
@@ -22,15 +22,5 @@ TagFields FieldsFromJs(const emscripten::val& object);
 // { lines, key, defaultFileName, downloadFileName, emailSubject, mailtoUrl,
 //   fields, fileBytes(year, month, day) } of the decode of fields.
 emscripten::val DecodeView(const TagFields& fields, const DecodeResult& result);
-
-// The decode file of the fields' decode as the desktop writes it under its
-// default name on that date, without a side file: a Uint8Array; null for a
-// date that is no calendar day.
-emscripten::val FileBytesOfFields(const emscripten::val& object, int nYear, int nMonth, int nDay);
-
-// { lines, json, fileBytes(year, month, day) }: json is what
-// vexlor-decode --json prints for the same fields, without its line end;
-// fileBytes reads the object when called.
-emscripten::val DecodeFields(const emscripten::val& object);
 
 }  // namespace vexlor::web

@@ -41,6 +41,8 @@ val ProgramTexts() {
         {"emailSubjectPrefix", kEmailSubject},
         {"attachRequest", kAttachNote},
         {"fallbackFileName", kFallbackFileName},
+        {"formClearedLine", kFormClearedLine},
+        {"undoButtonText", kUndoButtonText},
         {"aboutCaption", AboutTemplate().strCaption},
         {"aboutVersionLine", kAboutVersionLine},
         {"aboutNotice", kAboutNotice},

@@ -11,7 +11,7 @@ namespace vexlor::web {
 
 class TagFormSession {
 public:
-    explicit TagFormSession(emscripten::val controls) : m_controls(std::move(controls)), m_form(m_controls) {}
+    explicit TagFormSession(emscripten::val controls);
 
     void InitForm() { m_form.InitForm(); }
     void OnYearSelChange(int nIndex) { m_form.OnYearSelChange(nIndex); }
@@ -22,6 +22,14 @@ public:
     bool OnDropDown(int nId) { return m_form.OnDropDown(nId); }
     bool OnFocus(int nId) { return m_form.OnFocus(nId); }
     bool OnPick(int nId) { return m_form.OnPick(nId); }
+    // Taking back a clearing: whether "Undo" is offered, and "Undo" itself.
+    bool UndoOffered() const { return m_form.UndoOffered(); }
+    void OnUndo() { m_form.OnUndo(); }
+    // The user typed into a field or picked from its list: a data field's
+    // edit ends the offer. False for the year box and any other control.
+    bool OnFieldEdit(int nId);
+    // listener(offered) runs each time the offer starts or ends; null: none.
+    void SetUndoListener(emscripten::val listener) { m_undoListener = std::move(listener); }
     // The decode view of the form (decode_view.h), or null when the form
     // asked for the model year with its message box.
     emscripten::val Decode();
@@ -29,6 +37,7 @@ public:
 private:
     JsFormControls m_controls;
     TagForm m_form;
+    emscripten::val m_undoListener = emscripten::val::null();
 };
 
 }  // namespace vexlor::web

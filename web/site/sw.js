@@ -22,6 +22,7 @@ const SITE_FILES = [
   'js/results_view.js',
   'js/tag_form_page.js',
   'js/template_view.js',
+  'js/undo_bar.js',
 ];
 
 self.addEventListener('install', (event) => {

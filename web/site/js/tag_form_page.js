@@ -7,6 +7,7 @@ import { messageBox, moveFocus } from './modal.js';
 import { PageControls } from './page_controls.js';
 import { openResults } from './results_view.js';
 import { renderForm } from './template_view.js';
+import { undoBar } from './undo_bar.js';
 
 export function startTagForm(core, host) {
   const ids = core.controlIds();
@@ -15,12 +16,16 @@ export function startTagForm(core, host) {
   let session = null;
 
   // Every box tells the form of its focus and drop-down; the year box has
-  // its own pick and typing handlers, typing into any other box runs nothing.
+  // its own pick and typing handlers; a pick from or typing into any other
+  // field is an edit, which the form weighs itself.
   const comboHandlers = (id) => ({
     focus: () => session.onFocus(id),
     dropDown: () => session.onDropDown(id),
-    pick: (index) => (id === ids.year ? session.onYearSelChange(index) : session.onPick(id)),
-    typed: () => id === ids.year && session.onYearEditChange(),
+    pick: (index) => {
+      if (id === ids.year) session.onYearSelChange(index);
+      else { session.onPick(id); session.onFieldEdit(id); }
+    },
+    typed: () => (id === ids.year ? session.onYearEditChange() : session.onFieldEdit(id)),
   });
   // A page cannot end itself: the form's Exit button has no place here.
   const { node, controls, mnemonics } = renderForm(template, { skip: (control) => control.id === ids.exitButton, comboHandlers });
@@ -36,6 +41,11 @@ export function startTagForm(core, host) {
     [ids.decode]: decode,
     [ids.helpDecoding]: () => openHelpDecoding(core, (ok) => session.onHelpDecoding(ok)),
   };
+  for (const [id, control] of controls) control.field?.addEventListener('input', () => session.onFieldEdit(id));
+  const year = controls.get(ids.year).combo.input;
+  const bar = undoBar(texts, { undo: () => session.onUndo(), returnFocus: () => year.focus() });
+  mnemonics.push(bar.mnemonic);
+
   // Enter presses Decode wherever the focus stands in the form.
   controls.get(ids.decode)?.root.classList.add('default');
   for (const [id, press] of Object.entries(buttons)) controls.get(Number(id))?.root.addEventListener('click', press);
@@ -57,9 +67,11 @@ export function startTagForm(core, host) {
     else target.root.click();
   });
 
-  host.replaceChildren(node);
+  // The line stands below the tag, never over it.
+  host.replaceChildren(node, bar.node);
   session = new core.TagFormSession(new PageControls(controls, { messageBox, moveFocus }));
+  session.setUndoListener(bar.show);
   session.initForm();
-  controls.get(ids.year).combo.input.focus();
+  year.focus();
   return template;
 }
