@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tests the web edition's WebAssembly core under node: its bindings, and the
 # same decodes as the native vexlor-decode, byte for byte, over 20,000
-# generated tags (the JSON of all, the decode files of the first 1,000).
+# generated tags: the JSON and the decode file of each.
 #   bash scripts/test-web-core.sh [NATIVE_BUILD_DIR]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,4 +19,4 @@ python3 scripts/generate-tags.py 20000 "${VEXLOR_WEB_SEED:-18}" > "$work/tags.js
 echo "== web core: bindings =="
 node tests/web/core_bindings_test.mjs build-web
 echo "== web core: the same output as the native decoder =="
-node tests/web/compare_native.mjs build-web "$native/cli/vexlor-decode" "$work/tags.jsonl" 1000
+node tests/web/compare_native.mjs build-web "$native/cli/vexlor-decode" "$work/tags.jsonl" 20000
