@@ -71,6 +71,11 @@ TEST(RegistryRights, EveryReaderWorksOnARegistryItCanOnlyRead) {
         EXPECT_EQ(run->strOut, expected.strOut) << args[0];
         EXPECT_EQ(run->nStatus, 0) << args[0];
     }
+    // An empty journal left beside it holds nothing to read in.
+    test::WriteFile(dir / "ro/db-wal", "");
+    const std::optional<test::RegistryRun> run = RunAsUser({"list", dir / "ro/db"}, dir / "");
+    EXPECT_EQ(run->strErr, "");
+    EXPECT_EQ(run->strOut, test::RunRegistryWith({"list", dir / "ro/db"}).strOut);
 }
 
 // Left by an import that was killed: the journal holds what only a user who
