@@ -48,7 +48,7 @@ CarIdentity::CarIdentity(Database& db)
       m_update(db, UpdateSql()) {}
 
 int64_t CarIdentity::Find(std::string_view strKind, std::string_view strKey) {
-    m_find.Bind(1, strKind).Bind(2, strKey);
+    m_find.BindKept(1, strKind).BindKept(2, strKey);
     const int64_t nCarId = m_find.Step() ? m_find.Int(0) : kNoCar;
     m_find.Reset();
     return nCarId;
@@ -56,8 +56,8 @@ int64_t CarIdentity::Find(std::string_view strKind, std::string_view strKey) {
 
 CarIdentity::Choice CarIdentity::Add(std::string_view strKind, std::string_view strKey, std::string_view strBodyKey,
                                      const TagCodes& codes) {
-    m_add.Bind(1, strKey).Bind(2, strKind).Bind(3, strBodyKey);
-    for (size_t i = 0; i < kCodeFieldCount; ++i) m_add.Bind(static_cast<int>(4 + i), codes[i]);
+    m_add.BindKept(1, strKey).BindKept(2, strKind).BindKept(3, strBodyKey);
+    for (size_t i = 0; i < kCodeFieldCount; ++i) m_add.BindKept(static_cast<int>(4 + i), codes[i]);
     m_add.Step();
     m_add.Reset();
     return {sqlite3_last_insert_rowid(m_db.Handle()), true};

@@ -29,10 +29,22 @@ std::string FileUri(const std::string& strPath, std::string_view strQuery) {
     return strUri + "?" + std::string(strQuery);
 }
 
+// Before SQLite starts: no count of the memory it holds, which would take a
+// lock at every allocation.
+void ConfigureOnce() {
+    static const bool bConfigured = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    (void)bConfigured;
+}
+
 }  // namespace
 
 Database::Database(const std::string& strPath, OpenMode mode) {
-    int nFlags = SQLITE_OPEN_URI;
+    ConfigureOnce();
+    // A connection is used by one thread at a time: it needs no lock of its own.
+    int nFlags = SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     std::string strUri = FileUri(strPath, "mode=rw");
     switch (mode) {
         case OpenMode::ReadOnly:
@@ -116,12 +128,23 @@ Statement::Statement(Database& db, std::string_view strSql) : m_db(db) {
 
 Statement::~Statement() { sqlite3_finalize(m_pStatement); }
 
-Statement& Statement::Bind(int nIndex, std::string_view strText) {
+namespace {
+
+int BindText(sqlite3_stmt* pStatement, int nIndex, std::string_view strText, sqlite3_destructor_type keep) {
     // An empty view may have no data pointer, which SQLite would bind as NULL.
     const char* pszText = strText.empty() ? "" : strText.data();
-    if (sqlite3_bind_text64(m_pStatement, nIndex, pszText, strText.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK) {
-        m_db.Fail("");
-    }
+    return sqlite3_bind_text64(pStatement, nIndex, pszText, strText.size(), keep, SQLITE_UTF8);
+}
+
+}  // namespace
+
+Statement& Statement::Bind(int nIndex, std::string_view strText) {
+    if (BindText(m_pStatement, nIndex, strText, SQLITE_TRANSIENT) != SQLITE_OK) m_db.Fail("");
+    return *this;
+}
+
+Statement& Statement::BindKept(int nIndex, std::string_view strText) {
+    if (BindText(m_pStatement, nIndex, strText, SQLITE_STATIC) != SQLITE_OK) m_db.Fail("");
     return *this;
 }
 

@@ -78,6 +78,9 @@ public:
 
     // Parameters count from 1, as in SQL.
     Statement& Bind(int nIndex, std::string_view strText);
+    // Bind without a copy, for the texts of a statement run many times: the
+    // text must stay as it is until the next Reset.
+    Statement& BindKept(int nIndex, std::string_view strText);
     Statement& Bind(int nIndex, int64_t nValue);
     // Runs to the next row: true while there is one.
     bool Step();

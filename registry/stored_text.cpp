@@ -1,5 +1,8 @@
 #include "registry/stored_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace vexlor {
 namespace {
 
@@ -14,6 +17,14 @@ bool IsContinuation(std::string_view strText, size_t nPos) {
 bool IsValidUtf8(std::string_view strText) {
     size_t i = 0;
     while (i < strText.size()) {
+        // Eight ASCII bytes at a time: decode files are mostly ASCII.
+        if (uint64_t nEight = 0; i + 8 <= strText.size()) {
+            std::memcpy(&nEight, strText.data() + i, 8);
+            if ((nEight & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         const unsigned char ch = Byte(strText, i);
         size_t nLength = 1;
         unsigned char chMin = 0x80, chMax = 0xBF;  // bounds of the second byte

@@ -32,13 +32,18 @@ std::string_view WithoutTrailingBlanks(std::string_view strText) {
 // nothing follows a final line end.
 std::vector<std::string_view> SplitLines(std::string_view strText) {
     std::vector<std::string_view> lines;
-    while (!strText.empty()) {
-        const size_t nEnd = strText.find_first_of("\r\n");
-        lines.push_back(strText.substr(0, nEnd));
-        if (nEnd == std::string_view::npos) break;
-        const bool bCrLf = strText[nEnd] == '\r' && nEnd + 1 < strText.size() && strText[nEnd + 1] == '\n';
-        strText.remove_prefix(nEnd + (bCrLf ? 2 : 1));
+    lines.reserve(32);
+    // One pass over the bytes: find_first_of with two characters would search
+    // the set once for every byte of the text.
+    size_t nStart = 0;
+    for (size_t i = 0; i < strText.size(); ++i) {
+        const char ch = strText[i];
+        if (ch != '\n' && ch != '\r') continue;
+        lines.push_back(strText.substr(nStart, i - nStart));
+        if (ch == '\r' && i + 1 < strText.size() && strText[i + 1] == '\n') ++i;
+        nStart = i + 1;
     }
+    if (nStart < strText.size()) lines.push_back(strText.substr(nStart));
     return lines;
 }
 
