@@ -1,12 +1,13 @@
 // import DB PATH...: the files in batches, each batch one transaction, so that
 // a kill keeps every batch committed before it, and a second import at the
-// same time waits for a batch to end and then finds its files there.
+// same time waits for a batch to end and then finds its files there. The
+// files are read and prepared on a second thread meanwhile.
 #include <chrono>
 #include <optional>
 #include <ostream>
 
-#include "registry/file_source.h"
 #include "registry/import_progress.h"
+#include "registry/prepared_walk.h"
 #include "registry/registry_commands.h"
 #include "registry/registry_importer.h"
 #include "registry/registry_schema.h"
@@ -54,12 +55,17 @@ int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& ou
         report(strPath, strReason);
         ++nRejected;
     };
-    auto importFile = [&](const std::string& strPath, bool bByName) {
-        const ImportOutcome outcome = importer.ImportFile(strPath, bByName);
+    auto store = [&](WalkItem& item) {
+        if (item.kind != WalkItem::Kind::File) {
+            if (item.kind == WalkItem::Kind::Error) reject(item.strPath, item.strReason);
+            if (item.kind == WalkItem::Kind::Skipped) report(item.strPath, item.strReason);
+            return true;
+        }
+        const ImportOutcome outcome = importer.Store(item.file);
         switch (outcome.status) {
             case ImportStatus::Imported: ++nImported; break;
             case ImportStatus::AlreadyPresent: ++nPresent; break;
-            case ImportStatus::Rejected: reject(strPath, outcome.strReason); break;
+            case ImportStatus::Rejected: reject(item.strPath, outcome.strReason); break;
             case ImportStatus::NotDecodeFile: return true;
         }
         progress.Tick(nImported + nPresent + nRejected);
@@ -72,11 +78,7 @@ int ImportCommand(Database& db, const RegistryOptions& options, std::ostream& ou
         bInterrupted = environment.pInterrupted != nullptr && environment.pInterrupted->load();
         return !bInterrupted;
     };
-    const ImportWalk walk{importFile, reject, report};
-    for (const std::string& strPath : options.paths) {
-        if (bInterrupted) break;
-        ForEachImportFile(strPath, walk);
-    }
+    ForEachPreparedFile(options.paths, store);
     transaction->Commit();
     transaction.reset();
     CheckpointJournal(db);

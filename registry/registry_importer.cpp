@@ -29,7 +29,43 @@ ImportOutcome Rejected(Rejection rejection, std::string strReason) {
     return {ImportStatus::Rejected, rejection, std::move(strReason)};
 }
 
+PreparedFile NotReady(ImportOutcome outcome) {
+    PreparedFile file;
+    file.outcome = std::move(outcome);
+    return file;
+}
+
 }  // namespace
+
+PreparedFile PrepareBytes(std::string_view strFileName, std::string_view strBytes) {
+    ReadOutcome read = ReadDecodeFile(strBytes);
+    if (read.rejection != Rejection::None) return NotReady(Rejected(read.rejection, std::move(read.strReason)));
+
+    const DecodeFileRecords& records = read.records;
+    const FileEncoding encoding = EncodingOf(strBytes);
+    PreparedFile file;
+    file.bReady = true;
+    file.strFileName = StoredText(strFileName, EncodingOf(strFileName));
+    for (size_t i = 0; i < kCodeFieldCount; ++i) file.codes[i] = StoredText(records.codes[i], encoding);
+    file.strVersion = StoredText(records.strVersion, encoding);
+    file.strSavedDate = StoredText(records.strSavedDate, encoding);
+    file.strDecodeText = StoredText(records.strDecodeText, encoding);
+    file.strHash = SubmissionHash(file.strVersion, file.codes, file.strSavedDate, file.strDecodeText);
+    return file;
+}
+
+PreparedFile PrepareFile(const std::string& strPath, bool bByName) {
+    const SmallFile read = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
+    if (!read.bytes && !read.bTooLarge) return NotReady(Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason));
+    PreparedFile file = read.bTooLarge ? NotReady(Rejected(Rejection::TooLarge, std::string(kTooLargeReason)))
+                                       : PrepareBytes(strPath, *read.bytes);
+    // Only its content could make it a decode file, and it does not.
+    const Rejection rejection = file.outcome.rejection;
+    const bool bOther = rejection == Rejection::TooLarge || rejection == Rejection::HoldsNul ||
+                        rejection == Rejection::NotDecodeFile;
+    if (!file.bReady && !bByName && bOther) file.outcome = {ImportStatus::NotDecodeFile, rejection, {}};
+    return file;
+}
 
 RegistryImporter::RegistryImporter(Database& db, std::string strImportedAt)
     : m_strImportedAt(std::move(strImportedAt)),
@@ -37,48 +73,26 @@ RegistryImporter::RegistryImporter(Database& db, std::string strImportedAt)
       m_findFile(db, "SELECT 1 FROM submission WHERE sha256 = ?1"),
       m_addSubmission(db, AddSubmissionSql()) {}
 
-ImportOutcome RegistryImporter::ImportBytes(std::string_view strFileName, std::string_view strBytes) {
-    const ReadOutcome read = ReadDecodeFile(strBytes);
-    if (read.rejection != Rejection::None) return Rejected(read.rejection, read.strReason);
-
-    const DecodeFileRecords& records = read.records;
-    const FileEncoding encoding = EncodingOf(strBytes);
-    TagCodes codes;
-    for (size_t i = 0; i < kCodeFieldCount; ++i) codes[i] = StoredText(records.codes[i], encoding);
-    const std::string strVersion = StoredText(records.strVersion, encoding);
-    const std::string strSavedDate = StoredText(records.strSavedDate, encoding);
-    const std::string strDecodeText = StoredText(records.strDecodeText, encoding);
-    const std::string strHash = SubmissionHash(strVersion, codes, strSavedDate, strDecodeText);
-    m_findFile.Bind(1, strHash);
+ImportOutcome RegistryImporter::Store(const PreparedFile& file) {
+    if (!file.bReady) return file.outcome;
+    m_findFile.BindKept(1, file.strHash);
     const bool bKnown = m_findFile.Step();
     m_findFile.Reset();
     if (bKnown) return {ImportStatus::AlreadyPresent, Rejection::None, {}};
 
-    const CarIdentity::Choice car = m_cars.CarFor(codes, strHash);
-    m_addSubmission.Bind(1, strHash)
-        .Bind(2, StoredText(strFileName, EncodingOf(strFileName)))
-        .Bind(3, m_strImportedAt)
+    const CarIdentity::Choice car = m_cars.CarFor(file.codes, file.strHash);
+    m_addSubmission.BindKept(1, file.strHash)
+        .BindKept(2, file.strFileName)
+        .BindKept(3, m_strImportedAt)
         .Bind(4, car.nCarId)
-        .Bind(5, strVersion)
-        .Bind(6, strSavedDate)
-        .Bind(7, strDecodeText);
-    for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.Bind(static_cast<int>(8 + i), codes[i]);
+        .BindKept(5, file.strVersion)
+        .BindKept(6, file.strSavedDate)
+        .BindKept(7, file.strDecodeText);
+    for (size_t i = 0; i < kCodeFieldCount; ++i) m_addSubmission.BindKept(static_cast<int>(8 + i), file.codes[i]);
     m_addSubmission.Step();
     m_addSubmission.Reset();
     if (!car.bNew) m_cars.Refresh(car.nCarId);
     return {ImportStatus::Imported, Rejection::None, {}};
-}
-
-ImportOutcome RegistryImporter::ImportFile(const std::string& strPath, bool bByName) {
-    const SmallFile read = ReadSmallRegularFile(strPath, kMaxDecodeFileSize);
-    if (!read.bytes && !read.bTooLarge) return Rejected(Rejection::Unreadable, "cannot be read: " + read.strReason);
-    const ImportOutcome outcome = read.bTooLarge ? Rejected(Rejection::TooLarge, std::string(kTooLargeReason))
-                                                 : ImportBytes(strPath, *read.bytes);
-    // Only its content could make it a decode file, and it does not.
-    const bool bOther = outcome.rejection == Rejection::TooLarge || outcome.rejection == Rejection::HoldsNul ||
-                        outcome.rejection == Rejection::NotDecodeFile;
-    if (!bByName && bOther) return {ImportStatus::NotDecodeFile, outcome.rejection, {}};
-    return outcome;
 }
 
 std::string ImportTimestamp() {

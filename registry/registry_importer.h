@@ -21,18 +21,39 @@ struct ImportOutcome {
     std::string strReason;  // why it was rejected
 };
 
+// A file read and understood: all the work of importing it that needs no
+// registry, so that it can be done ahead, on another thread.
+struct PreparedFile {
+    bool bReady = false;    // a decode file, to be stored
+    ImportOutcome outcome;  // when not ready: Rejected or NotDecodeFile
+    // As the registry stores them.
+    std::string strFileName;
+    std::string strVersion;
+    std::string strSavedDate;
+    std::string strDecodeText;
+    TagCodes codes;
+    std::string strHash;  // SubmissionHash
+};
+
+// A file's bytes, under the name it is recorded with.
+PreparedFile PrepareBytes(std::string_view strFileName, std::string_view strBytes);
+// Reads the file first; a file that cannot be read is rejected. bByName: the
+// file is meant as a decode file (see ImportWalk), so it is rejected when it
+// is none; else it is NotDecodeFile then.
+PreparedFile PrepareFile(const std::string& strPath, bool bByName);
+
 // Works inside the caller's transaction; the statements are prepared once.
 class RegistryImporter {
 public:
     // strImportedAt: the moment every file of this import is stamped with.
     RegistryImporter(Database& db, std::string strImportedAt);
 
-    // A file's bytes, under the name it is recorded with.
-    ImportOutcome ImportBytes(std::string_view strFileName, std::string_view strBytes);
-    // Reads the file first; a file that cannot be read is rejected. bByName:
-    // the file is meant as a decode file (see ImportWalk), so it is rejected
-    // when it is none; else it is NotDecodeFile then.
-    ImportOutcome ImportFile(const std::string& strPath, bool bByName);
+    // Adds a prepared file, or gives its outcome when it is not ready.
+    ImportOutcome Store(const PreparedFile& file);
+    ImportOutcome ImportBytes(std::string_view strFileName, std::string_view strBytes) {
+        return Store(PrepareBytes(strFileName, strBytes));
+    }
+    ImportOutcome ImportFile(const std::string& strPath, bool bByName) { return Store(PrepareFile(strPath, bByName)); }
 
 private:
     std::string m_strImportedAt;

@@ -8,10 +8,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "registry/prepared_walk.h"
 #include "registry/sha256.h"
 #include "registry_test_support.h"
 #include "results/decode_file_reader.h"
@@ -101,6 +102,38 @@ TEST(RegistryImport, FollowsLinksWithinTheFolderAndNamesWhatItCannotReach) {
     EXPECT_EQ(run.nStatus, 1);
     // rm finds its way down where a path cannot.
     EXPECT_EQ(std::system(("rm -rf '" + (dir / "in/deep") + "'").c_str()), 0);
+}
+
+// The files are read ahead on a second thread, more of them than it may hold
+// ready: they still come in name order, and the reading ends, without
+// waiting for the rest, when the taker stops or fails.
+TEST(RegistryImport, FilesReadAheadComeInOrderUntilTheTakerStops) {
+    test::TempDir dir;
+    constexpr int kFiles = 1000;
+    for (int i = 0; i < kFiles; ++i) test::WriteFile(dir / ("in/" + std::to_string(10000 + i)), "not a decode file");
+    struct Case {
+        int nStopAt;  // the item whose taker returns false, or -1
+        bool bThrow;  // the taker throws there instead
+        int nTaken;
+    };
+    for (const Case& c : std::vector<Case>{{-1, false, kFiles}, {5, false, 6}, {0, true, 1}, {900, true, 901}}) {
+        int nTaken = 0;
+        bool bInOrder = true;
+        auto take = [&](WalkItem& item) {
+            bInOrder = bInOrder && item.kind == WalkItem::Kind::File && !item.file.bReady &&
+                       item.file.outcome.status == ImportStatus::NotDecodeFile &&
+                       item.strPath == dir / ("in/" + std::to_string(10000 + nTaken));
+            if (nTaken++ == c.nStopAt && c.bThrow) throw std::runtime_error("disk full");
+            return nTaken - 1 != c.nStopAt;
+        };
+        if (c.bThrow) {
+            EXPECT_THROW(ForEachPreparedFile({dir / "in"}, take), std::runtime_error);
+        } else {
+            ForEachPreparedFile({dir / "in"}, take);
+        }
+        EXPECT_EQ(nTaken, c.nTaken) << c.nStopAt;
+        EXPECT_TRUE(bInOrder) << c.nStopAt;
+    }
 }
 
 // One reading for the whole file: a Latin-1 file whose one field happens to
