@@ -13,9 +13,9 @@ namespace vexlor {
 namespace {
 
 // Items travel in small groups, so that the threads rarely meet at the lock.
-constexpr size_t kGroupSize = 32;
+constexpr size_t kGroupSize = 128;
 // Groups prepared ahead at most: a few hundred files, however many there are.
-constexpr size_t kGroupsAhead = 8;
+constexpr size_t kGroupsAhead = 4;
 
 using Group = std::vector<WalkItem>;
 
@@ -24,12 +24,20 @@ class GroupQueue {
 public:
     // False once the storing thread wants no more.
     bool Push(Group&& group) {
+        std::deque<Group> spent;
         std::unique_lock lock(m_mutex);
         m_notFull.wait(lock, [&] { return m_bStopped || m_groups.size() < kGroupsAhead; });
         if (m_bStopped) return false;
         m_groups.push_back(std::move(group));
         m_notEmpty.notify_one();
-        return true;
+        spent.swap(m_spent);
+        lock.unlock();
+        return true;  // the spent groups are freed here, by the thread that made them
+    }
+    // A group the storing thread is done with.
+    void GiveBack(Group&& group) {
+        std::lock_guard lock(m_mutex);
+        m_spent.push_back(std::move(group));
     }
     // The searching thread is done; error: what ended it, if anything did.
     void Finish(std::exception_ptr error) {
@@ -63,6 +71,7 @@ private:
     std::condition_variable m_notFull;
     std::condition_variable m_notEmpty;
     std::deque<Group> m_groups;
+    std::deque<Group> m_spent;  // taken, to be freed by the searching thread
     bool m_bFinished = false;
     bool m_bStopped = false;
     std::exception_ptr m_error;
@@ -132,6 +141,8 @@ void ForEachPreparedFile(const std::vector<std::string>& paths, const std::funct
         for (WalkItem& item : group) {
             if (!onItem(item)) return;
         }
+        queue.GiveBack(std::move(group));
+        group = {};
     }
 }
 
