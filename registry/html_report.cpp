@@ -28,9 +28,8 @@ std::string Row(const std::vector<std::string>& cells, bool bHeading = false) {
 }
 
 // A chart of a cross-table: a bar per row value, a part per column value, and the table itself.
-std::string CrossTableSection(const std::vector<CarRow>& cars, Dimension rows, Dimension columns,
-                              const std::string& strId, const std::string& strTitle) {
-    const CrossTable table = CountCrossTable(cars, rows, columns);
+std::string CrossTableSection(const CrossTable& table, const std::string& strId, const std::string& strTitle) {
+    const Dimension rows = table.rows.dimension;
     BarChart chart{strId, strTitle, {}, std::string(InfoOf(rows).strTitle), {}, {}, {}};
     std::string strDescription = strTitle + ", " + std::to_string(table.nCars) + " cars.";
     for (size_t i = 0; i < table.rows.values.size(); ++i) {
@@ -66,42 +65,52 @@ int BuildWeek(const std::string& strDateCode) {
     return nMonths * kWeeks + (cWeek - 'A');
 }
 
-std::string BodySequenceSection(const std::vector<CarRow>& cars) {
-    ScatterChart chart{"body-sequence", "Body number against build date, per plant", {}, "Build date",
-                       "Body number", {}, {}, {}};
-    std::map<std::string, size_t> plants;
-    struct Span { long long nCars = 0, nLowest = 0, nHighest = 0; };
-    std::map<std::pair<std::string, std::string>, Span> spans;  // plant, month
-    for (const CarRow& car : cars) {
+// Body number against build date: a point for each car that has both.
+class BodySequence {
+public:
+    void Add(const CarRow& car) {
         const int nWeek = BuildWeek(car.codes[kDateField]);
         const std::string strBody = BodyNumber(car.codes[kPlantBodyField]);
-        if (nWeek < 0 || strBody.empty() || strBody.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (nWeek < 0 || strBody.empty() || strBody.find_first_not_of("0123456789") != std::string::npos) return;
         const std::string strPlant = Shown(ValueOf(Dimension::Plant, car.codes));
-        const auto [it, bNew] = plants.emplace(strPlant, plants.size());
-        if (bNew) chart.series.push_back(strPlant);
+        const auto [it, bNew] = m_plants.emplace(strPlant, m_plants.size());
+        if (bNew) m_chart.series.push_back(strPlant);
         const long long nBody = AtoiLike(strBody);
-        chart.points.push_back({static_cast<double>(nWeek), static_cast<double>(nBody), it->second});
-        Span& span = spans[{strPlant, BuildMonth(car.codes[kDateField])}];
+        m_chart.points.push_back({static_cast<double>(nWeek), static_cast<double>(nBody), it->second});
+        Span& span = m_spans[{strPlant, BuildMonth(car.codes[kDateField])}];
         span.nLowest = span.nCars == 0 ? nBody : std::min(span.nLowest, nBody);
         span.nHighest = std::max(span.nHighest, nBody);
         ++span.nCars;
     }
+    std::string Section();
+
+private:
+    ScatterChart m_chart{"body-sequence", "Body number against build date, per plant", {}, "Build date",
+                         "Body number", {}, {}, {}};
+    std::map<std::string, size_t> m_plants;
+    struct Span {
+        long long nCars = 0, nLowest = 0, nHighest = 0;
+    };
+    std::map<std::pair<std::string, std::string>, Span> m_spans;  // plant, month
+};
+
+std::string BodySequence::Section() {
     std::set<std::string> months;
-    for (const auto& entry : spans) months.insert(entry.first.second);
+    for (const auto& entry : m_spans) months.insert(entry.first.second);
     for (const std::string& strMonth : months) {
         // "1967-10" is the first week of the date code 710A.
         const int nWeek = BuildWeek(std::string(1, strMonth[3]) + strMonth.substr(5, 2) + "A");
-        chart.xTicks.emplace_back(static_cast<double>(nWeek), strMonth);
+        m_chart.xTicks.emplace_back(static_cast<double>(nWeek), strMonth);
     }
-    chart.strDescription = "Each car with a build date and a body number is a point: " +
-                           std::to_string(chart.points.size()) +
+    m_chart.strDescription = "Each car with a build date and a body number is a point: " +
+                           std::to_string(m_chart.points.size()) +
                            " cars. Within a plant the body numbers rise with the build date; a point off that "
                            "line is a tag that does not fit the sequence. The table gives each plant's lowest and "
                            "highest body number per build month.";
-    std::string strHtml = "<section>\n<h2>" + HtmlEscaped(chart.strTitle) + "</h2>\n<figure>\n" +
-                          ScatterChartSvg(chart) + "</figure>\n<table>\n" +
+    std::string strHtml = "<section>\n<h2>" + HtmlEscaped(m_chart.strTitle) + "</h2>\n<figure>\n" +
+                          ScatterChartSvg(m_chart) + "</figure>\n<table>\n" +
                           Row({"Plant", "Build month", "Cars", "Lowest body number", "Highest body number"}, true);
-    for (const auto& [key, span] : spans) {
+    for (const auto& [key, span] : m_spans) {
         strHtml += Row({key.first, key.second, std::to_string(span.nCars), std::to_string(span.nLowest),
                         std::to_string(span.nHighest)});
     }
@@ -142,17 +151,29 @@ svg { font-family: sans-serif; font-size: 12px; max-width: 100%; height: auto; }
 
 }  // namespace
 
-std::string HtmlReport(const std::vector<CarRow>& cars, const std::vector<CarConflict>& conflicts) {
-    long long nSubmissions = 0;
-    for (const CarRow& car : cars) nSubmissions += car.nSubmissions;
+std::string HtmlReport(const std::function<void(const CarVisitor&)>& forEachCar,
+                       const std::vector<CarConflict>& conflicts) {
+    // One pass over the cars feeds every section; none of them is held.
+    long long nCars = 0, nSubmissions = 0;
+    CrossTableCounter monthPlant(Dimension::Month, Dimension::Plant), paintYear(Dimension::Paint, Dimension::Year),
+        trimYear(Dimension::Trim, Dimension::Year);
+    BodySequence bodySequence;
+    forEachCar([&](const CarRow& car) {
+        ++nCars;
+        nSubmissions += car.nSubmissions;
+        monthPlant.Add(car);
+        paintYear.Add(car);
+        trimYear.Add(car);
+        bodySequence.Add(car);
+    });
     std::string strHtml(kHead);
-    strHtml += "<section>\n<h2>Totals</h2>\n<table>\n" + Row({"Cars", std::to_string(cars.size())}) +
+    strHtml += "<section>\n<h2>Totals</h2>\n<table>\n" + Row({"Cars", std::to_string(nCars)}) +
                Row({"Submissions", std::to_string(nSubmissions)}) +
                Row({"Cars with conflicts", std::to_string(conflicts.size())}) + "</table>\n</section>\n";
-    strHtml += CrossTableSection(cars, Dimension::Month, Dimension::Plant, "month-plant", "Cars per build month and plant");
-    strHtml += CrossTableSection(cars, Dimension::Paint, Dimension::Year, "paint-year", "Paints per model year");
-    strHtml += CrossTableSection(cars, Dimension::Trim, Dimension::Year, "trim-year", "Trims per model year");
-    strHtml += BodySequenceSection(cars);
+    strHtml += CrossTableSection(monthPlant.Table(), "month-plant", "Cars per build month and plant");
+    strHtml += CrossTableSection(paintYear.Table(), "paint-year", "Paints per model year");
+    strHtml += CrossTableSection(trimYear.Table(), "trim-year", "Trims per model year");
+    strHtml += bodySequence.Section();
     strHtml += ConflictSection(conflicts);
     return strHtml + "</body>\n</html>\n";
 }

@@ -4,6 +4,7 @@
 // plant, and the conflicts; each chart inline SVG with the table behind it.
 // No script, no style sheet or font from elsewhere.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 
 namespace vexlor {
 
-std::string HtmlReport(const std::vector<CarRow>& cars, const std::vector<CarConflict>& conflicts);
+// forEachCar calls its visitor for every car.
+std::string HtmlReport(const std::function<void(const CarVisitor&)>& forEachCar,
+                       const std::vector<CarConflict>& conflicts);
 
 }  // namespace vexlor

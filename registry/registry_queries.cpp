@@ -66,21 +66,26 @@ std::string PlantName(std::string_view strPlantBody) {
 
 std::string BodyNumber(std::string_view strPlantBody) { return std::string(SafeSubstr(strPlantBody, 1)); }
 
-std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
+void ForEachCar(Database& db, const CarFilter& filter, const CarVisitor& onCar) {
     Statement cars(db, "SELECT car_key, key_kind, submission_count" + CarCodeColumns() +
                            " FROM car WHERE (?1 = '' OR substr(vin_tail, 1, 1) = ?1)"
                            " AND (?2 = '' OR substr(plant_body, 1, 1) = ?2)"
                            " AND (?3 = '' OR style_code = ?3) AND (?4 = '' OR paint_code = ?4)"
                            " ORDER BY car_key, key_kind");
     cars.Bind(1, filter.strYearDigit).Bind(2, filter.strPlantLetter).Bind(3, filter.strStyle).Bind(4, filter.strPaint);
-    std::vector<CarRow> rows;
+    CarRow row;
     while (cars.Step()) {
-        CarRow& row = rows.emplace_back();
         row.strKey = cars.Text(0);
         row.strKind = cars.Text(1);
         row.nSubmissions = cars.Int(2);
         ReadCodes(cars, 3, row.codes);
+        onCar(row);
     }
+}
+
+std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
+    std::vector<CarRow> rows;
+    ForEachCar(db, filter, [&](const CarRow& car) { rows.push_back(car); });
     return rows;
 }
 

@@ -37,6 +37,9 @@ struct CarRow {
 
 // In key order.
 std::vector<CarRow> ListCars(Database& db, const CarFilter& filter);
+// The same cars one at a time, so that counting them holds none.
+using CarVisitor = std::function<void(const CarRow&)>;
+void ForEachCar(Database& db, const CarFilter& filter, const CarVisitor& onCar);
 
 struct SubmissionRow {
     std::string strCarKey;

@@ -30,7 +30,8 @@ int ReportCommand(Database& db, const RegistryOptions& options, std::ostream& er
             return 1;
         }
     }
-    const std::string strPage = HtmlReport(ListCars(db, {}), FindConflicts(db));
+    const std::string strPage =
+        HtmlReport([&](const CarVisitor& onCar) { ForEachCar(db, {}, onCar); }, FindConflicts(db));
     const std::string strPart = options.strHtmlFile + ".part";
     {
         std::ofstream file(strPart, std::ios::binary | std::ios::trunc);

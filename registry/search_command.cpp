@@ -10,9 +10,9 @@ namespace vexlor {
 
 int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
     std::vector<CarRow> found;
-    for (CarRow& car : ListCars(db, {})) {
-        if (Finds(options.search, car)) found.push_back(std::move(car));
-    }
+    ForEachCar(db, {}, [&](const CarRow& car) {
+        if (Finds(options.search, car)) found.push_back(car);
+    });
     WriteCarList(found, options.bJson, out, bTerminal);
     return 0;
 }

@@ -35,22 +35,18 @@ void WriteCsv(std::ostream& out, const std::vector<std::string>& cells) {
     out << strLine << "\r\n";
 }
 
-int64_t SubmissionCount(const std::vector<CarRow>& cars) {
-    int64_t nCount = 0;
-    for (const CarRow& car : cars) nCount += car.nSubmissions;
-    return nCount;
-}
-
-void WriteTallies(const std::vector<CarRow>& cars, const RegistryOptions& options, std::ostream& out,
-                  bool bTerminal) {
-    const auto nCars = static_cast<int64_t>(cars.size());
-    nlohmann::ordered_json json = {{"cars", nCars}, {"submissions", SubmissionCount(cars)}};
+// tallies: one for each of kDimensions, in order.
+void WriteTallies(const std::vector<CrossTable>& tallies, int64_t nSubmissions, const RegistryOptions& options,
+                  std::ostream& out, bool bTerminal) {
+    const int64_t nCars = tallies.front().nCars;
+    nlohmann::ordered_json json = {{"cars", nCars}, {"submissions", nSubmissions}};
     nlohmann::ordered_json percents = nlohmann::ordered_json::object(), meanings = nlohmann::ordered_json::object();
     if (options.statsFormat == StatsFormat::Csv) WriteCsv(out, {"dimension", "value", "meaning", "cars", "percent"});
-    if (options.statsFormat == StatsFormat::Text) out << cars.size() << (nCars == 1 ? " car, " : " cars, ") <<
+    if (options.statsFormat == StatsFormat::Text) out << nCars << (nCars == 1 ? " car, " : " cars, ") <<
         json["submissions"].get<int64_t>() << (json["submissions"] == 1 ? " submission\n" : " submissions\n");
-    for (const DimensionInfo& info : kDimensions) {
-        const CrossTable tally = CountCrossTable(cars, info.dimension, info.dimension);
+    for (size_t nDimension = 0; nDimension < kDimensions.size(); ++nDimension) {
+        const DimensionInfo& info = kDimensions[nDimension];
+        const CrossTable& tally = tallies[nDimension];
         const Grouping& rows = tally.rows;
         const std::string strKey(info.strJsonKey);
         nlohmann::ordered_json& counts = json[strKey] = nlohmann::ordered_json::object();
@@ -77,9 +73,7 @@ void WriteTallies(const std::vector<CarRow>& cars, const RegistryOptions& option
     if (options.statsFormat == StatsFormat::Json) out << JsonText(json, bTerminal) << '\n';
 }
 
-void WriteCrossTable(const std::vector<CarRow>& cars, const RegistryOptions& options, std::ostream& out,
-                     bool bTerminal) {
-    const CrossTable table = CountCrossTable(cars, options.byRows, options.byColumns);
+void WriteCrossTable(const CrossTable& table, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
     const DimensionInfo& rowInfo = InfoOf(options.byRows);
     const DimensionInfo& columnInfo = InfoOf(options.byColumns);
     const std::vector<std::string>& columns = table.columns.values;
@@ -136,12 +130,23 @@ void WriteCrossTable(const std::vector<CarRow>& cars, const RegistryOptions& opt
 }  // namespace
 
 int StatsCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
-    const std::vector<CarRow> cars = ListCars(db, {});
+    // Counted as the cars come, none of them held.
     if (options.bCrossTable) {
-        WriteCrossTable(cars, options, out, bTerminal);
-    } else {
-        WriteTallies(cars, options, out, bTerminal);
+        CrossTableCounter counter(options.byRows, options.byColumns);
+        ForEachCar(db, {}, [&](const CarRow& car) { counter.Add(car); });
+        WriteCrossTable(counter.Table(), options, out, bTerminal);
+        return 0;
     }
+    std::vector<CrossTableCounter> counters;
+    for (const DimensionInfo& info : kDimensions) counters.emplace_back(info.dimension, info.dimension);
+    int64_t nSubmissions = 0;
+    ForEachCar(db, {}, [&](const CarRow& car) {
+        nSubmissions += car.nSubmissions;
+        for (CrossTableCounter& counter : counters) counter.Add(car);
+    });
+    std::vector<CrossTable> tallies;
+    for (const CrossTableCounter& counter : counters) tallies.push_back(counter.Table());
+    WriteTallies(tallies, nSubmissions, options, out, bTerminal);
     return 0;
 }
 
