@@ -14,6 +14,7 @@
 
 #include "registry/prepared_walk.h"
 #include "registry/sha256.h"
+#include "registry/stored_text.h"
 #include "registry_test_support.h"
 #include "results/decode_file_reader.h"
 #include "support/tag.h"
@@ -148,6 +149,33 @@ TEST(RegistryImport, ReadsAFileInOneEncoding) {
     test::RunRegistryWith({"import", dir / "db", dir / "car.txt"});
     const std::string strCsv = test::RunRegistryWith({"export", dir / "db", "--csv"}).strOut;
     EXPECT_NE(strCsv.find(",\xC3\xA9,\xC3\x83\xC2\xA9,"), std::string::npos);  // trim, paint
+}
+
+// Where the checks of UTF-8 change their mind: the first and last lead
+// bytes, overlong forms, surrogates, the end of Unicode, and a character
+// cut short, after runs of ASCII as long as the quick pass takes.
+TEST(RegistryImport, AFileIsUtf8WhenEveryCharacterIsWellFormed) {
+    const std::string strAscii = "Matador Red ";  // more than eight bytes
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"", true},
+        {strAscii, true},
+        {strAscii + "\xC2\x80", true},          // U+0080
+        {strAscii + "\xDF\xBF", true},          // U+07FF
+        {"\xC1\xBF", false},                    // overlong
+        {"\xE0\xA0\x80", true},                // U+0800
+        {"\xE0\x9F\xBF", false},               // overlong
+        {"\xED\x9F\xBF", true},                // U+D7FF
+        {"\xED\xA0\x80", false},               // a surrogate
+        {"\xF0\x90\x80\x80", true},           // U+10000
+        {"\xF0\x8F\xBF\xBF", false},          // overlong
+        {"\xF4\x8F\xBF\xBF" + strAscii, true},  // U+10FFFF
+        {"\xF4\x90\x80\x80", false},          // past U+10FFFF
+        {"\xF5\x80\x80\x80", false},
+        {strAscii + "\xE2\x82", false},         // cut short
+        {strAscii + "\xE9" + strAscii, false},   // Latin-1
+    };
+    for (const auto& [strText, bUtf8] : cases) EXPECT_EQ(IsValidUtf8(strText), bUtf8) << strText;
+    EXPECT_EQ(StoredText("\xE9t\xE9", FileEncoding::Latin1), "\xC3\xA9t\xC3\xA9");
 }
 
 TEST(Sha256, KnownDigests) {

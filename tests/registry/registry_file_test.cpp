@@ -60,6 +60,7 @@ TEST(RegistryFile, ARegistryPathMayHoldAnyCharacter) {
     const std::string strPath = dir / "a?mode=ro#b%41 z\xE9.db";
     EXPECT_EQ(test::RunRegistryWith({"import", strPath, dir / "car.txt"}).nStatus, 0);
     EXPECT_EQ(test::RunRegistryWith({"stats", strPath, "--json"}).strOut.substr(0, 10), R"({"cars":1,)");
+    EXPECT_EQ(test::RunRegistryWith({"stats", strPath}).strOut.substr(0, 20), "1 car, 1 submission\n");
     EXPECT_EQ(access(strPath.c_str(), F_OK), 0);
 }
 
