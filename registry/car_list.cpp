@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "decoder/text.h"
 #include "registry/car_facts.h"
@@ -49,11 +50,9 @@ std::string BuildDate(const TagCodes& codes) {
     return IsKnownCode(kDateField, codes[kDateField]) ? std::string(SafeSubstr(codes[kDateField], 1)) : std::string();
 }
 
-void WriteJson(const std::vector<CarRow>& cars, std::ostream& out, bool bTerminal) {
-    nlohmann::ordered_json json = nlohmann::ordered_json::array();
-    for (const CarRow& car : cars) {
-        const TagCodes& codes = car.codes;
-        json.push_back({{"key", car.strKey},
+nlohmann::ordered_json CarJson(const CarRow& car) {
+    const TagCodes& codes = car.codes;
+    return {{"key", car.strKey},
                         {"kind", car.strKind},
                         {"year", ValueOf(Dimension::Year, codes)},
                         {"plant", ValueOf(Dimension::Plant, codes)},
@@ -66,30 +65,42 @@ void WriteJson(const std::vector<CarRow>& cars, std::ostream& out, bool bTermina
                         {"trim_name", MeaningOf(Dimension::Trim, codes)},
                         {"built", BuildDate(codes)},
                         {"option_codes", codes[kOptionsField]},
-                        {"submissions", car.nSubmissions}});
-    }
-    out << JsonText(json, bTerminal) << '\n';
+                        {"submissions", car.nSubmissions}};
+}
+
+std::vector<std::string> ListCells(const CarRow& car) {
+    const TagCodes& codes = car.codes;
+    return {ListKey(car), Cell(ValueOf(Dimension::Year, codes)),
+            Cell(codes[kStyleField], MeaningOf(Dimension::Style, codes)),
+            Cell(ValueOf(Dimension::Plant, codes)), Cell(BodyNumber(codes[kPlantBodyField])),
+            Cell(codes[kPaintField], MeaningOf(Dimension::Paint, codes)),
+            Cell(codes[kTrimField], MeaningOf(Dimension::Trim, codes)), Cell(BuildDate(codes)),
+            std::to_string(car.nSubmissions)};
 }
 
 }  // namespace
 
-void WriteCarList(const std::vector<CarRow>& cars, bool bJson, std::ostream& out, bool bTerminal) {
+void WriteCarList(const std::function<void(const CarVisitor&)>& forEachCar, bool bJson, std::ostream& out,
+                  bool bTerminal) {
     if (bJson) {
-        WriteJson(cars, out, bTerminal);
+        // The array as JsonText writes it, one car at a time.
+        const char* pszBefore = "";
+        out << '[';
+        forEachCar([&](const CarRow& car) {
+            out << pszBefore << JsonText(CarJson(car), bTerminal);
+            pszBefore = ",";
+        });
+        out << "]\n";
         return;
     }
+    // The widths of the columns first, then the lines.
     TextTable table({false, false, false, false, false, false, false, false, true});
-    table.AddRow({"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Built", "Submissions"});
-    for (const CarRow& car : cars) {
-        const TagCodes& codes = car.codes;
-        table.AddRow({ListKey(car), Cell(ValueOf(Dimension::Year, codes)),
-                      Cell(codes[kStyleField], MeaningOf(Dimension::Style, codes)),
-                      Cell(ValueOf(Dimension::Plant, codes)), Cell(BodyNumber(codes[kPlantBodyField])),
-                      Cell(codes[kPaintField], MeaningOf(Dimension::Paint, codes)),
-                      Cell(codes[kTrimField], MeaningOf(Dimension::Trim, codes)), Cell(BuildDate(codes)),
-                      std::to_string(car.nSubmissions)});
-    }
-    out << table.Text();
+    const std::vector<std::string> header = {"Key", "Year", "Style", "Plant", "Body", "Paint", "Trim", "Built",
+                                             "Submissions"};
+    table.Measure(header);
+    forEachCar([&](const CarRow& car) { table.Measure(ListCells(car)); });
+    out << table.Line(header) << '\n';
+    forEachCar([&](const CarRow& car) { out << table.Line(ListCells(car)) << '\n'; });
 }
 
 }  // namespace vexlor

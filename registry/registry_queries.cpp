@@ -83,12 +83,6 @@ void ForEachCar(Database& db, const CarFilter& filter, const CarVisitor& onCar) 
     }
 }
 
-std::vector<CarRow> ListCars(Database& db, const CarFilter& filter) {
-    std::vector<CarRow> rows;
-    ForEachCar(db, filter, [&](const CarRow& car) { rows.push_back(car); });
-    return rows;
-}
-
 std::vector<SubmissionRow> CarSubmissions(Database& db, std::string_view strKey) {
     Statement submissions(db, SubmissionSql("WHERE c.car_key = ?1", "c.key_kind, s.submission_id"));
     submissions.Bind(1, strKey);

@@ -35,9 +35,7 @@ struct CarRow {
     int64_t nSubmissions = 0;
 };
 
-// In key order.
-std::vector<CarRow> ListCars(Database& db, const CarFilter& filter);
-// The same cars one at a time, so that counting them holds none.
+// The cars that fit, one at a time in key order, so that none is held.
 using CarVisitor = std::function<void(const CarRow&)>;
 void ForEachCar(Database& db, const CarFilter& filter, const CarVisitor& onCar);
 

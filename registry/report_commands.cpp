@@ -28,7 +28,9 @@ std::string Plural(long long nCount, std::string_view strOne, std::string_view s
 }  // namespace
 
 int ListCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
-    WriteCarList(ListCars(db, options.filter), options.bJson, out, bTerminal);
+    const ReadSnapshot snapshot(db);  // both passes over the cars see the same ones
+    WriteCarList([&](const CarVisitor& onCar) { ForEachCar(db, options.filter, onCar); }, options.bJson, out,
+                 bTerminal);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 // search DB TERMS...: the cars that fit every term (and --built), printed as
 // list prints them.
+#include <algorithm>
 #include <ostream>
 
 #include "registry/car_list.h"
@@ -13,7 +14,8 @@ int SearchCommand(Database& db, const RegistryOptions& options, std::ostream& ou
     ForEachCar(db, {}, [&](const CarRow& car) {
         if (Finds(options.search, car)) found.push_back(car);
     });
-    WriteCarList(found, options.bJson, out, bTerminal);
+    WriteCarList([&](const CarVisitor& onCar) { std::for_each(found.begin(), found.end(), onCar); }, options.bJson,
+                 out, bTerminal);
     return 0;
 }
 

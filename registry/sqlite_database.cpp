@@ -173,6 +173,10 @@ std::string_view Statement::Text(int nColumn) const {
 
 int64_t Statement::Int(int nColumn) const { return sqlite3_column_int64(m_pStatement, nColumn); }
 
+ReadSnapshot::ReadSnapshot(Database& db) : m_db(db) { db.Execute("BEGIN"); }
+
+ReadSnapshot::~ReadSnapshot() { sqlite3_exec(m_db.Handle(), "COMMIT", nullptr, nullptr, nullptr); }
+
 WriteTransaction::WriteTransaction(Database& db) : m_db(db) { db.Execute("BEGIN IMMEDIATE"); }
 
 WriteTransaction::~WriteTransaction() {

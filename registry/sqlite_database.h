@@ -96,6 +96,19 @@ private:
     sqlite3_stmt* m_pStatement = nullptr;
 };
 
+// BEGIN: every statement until the end reads the database as the first one
+// found it, whatever others write meanwhile.
+class ReadSnapshot {
+public:
+    explicit ReadSnapshot(Database& db);
+    ~ReadSnapshot();
+    ReadSnapshot(const ReadSnapshot&) = delete;
+    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+
+private:
+    Database& m_db;
+};
+
 // BEGIN IMMEDIATE: the write lock is taken at once (waiting out another
 // writer up to the busy timeout), so the transaction never fails half-way for
 // a lock. Rolled back unless committed.

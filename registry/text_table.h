@@ -18,9 +18,15 @@ public:
     // row is not padded.
     std::string Text() const;
 
+    // The same lines without holding the rows: every row measured first,
+    // then each one's line (without its line end).
+    void Measure(const std::vector<std::string>& cells);
+    std::string Line(const std::vector<std::string>& cells) const;
+
 private:
     std::vector<bool> m_rightAligned;
     std::vector<std::vector<std::string>> m_rows;
+    std::vector<size_t> m_widths;  // of the rows measured
 };
 
 }  // namespace vexlor

@@ -34,10 +34,10 @@ std::vector<std::string> CarsAfter(const std::vector<TagFields>& files) {
         EXPECT_EQ(importer.ImportBytes(std::to_string(i), test::DecodeFileOf(files[i])).status, ImportStatus::Imported);
     }
     std::vector<std::string> cars;
-    for (const CarRow& car : ListCars(db, {})) {
+    ForEachCar(db, {}, [&](const CarRow& car) {
         cars.push_back(car.strKey + " " + car.strKind + " " + std::to_string(car.nSubmissions) + " " +
                        car.codes[kPaintField]);
-    }
+    });
     return cars;
 }
 
