@@ -143,6 +143,7 @@ TEST_F(RegistryAnswers, TheReportHoldsEachChartWithItsTextAlternativeAndTable) {
              "<tr><td>&lt;B&gt;-</td><td>1</td><td>0</td><td>0</td><td>1</td><td>25.0</td></tr>",
              "<title id=\"body-sequence-title\">Body number against build date, per plant</title>",
              "<tr><td>Norwood</td><td>1969-03</td><td>1</td><td>12345</td><td>12345</td></tr>",
+             "a body number is a point: 4 cars.",  // built in weeks A to E
              "<p>0 cars whose submissions carry different codes.</p>",
          }) {
         EXPECT_NE(strPage.find(pszPart), std::string::npos) << pszPart;
