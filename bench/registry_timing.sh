@@ -4,7 +4,7 @@
 # into a new registry and reports files per second, peak memory and the time
 # against cat over the same files (the import reads on one thread and stores
 # on another: wall time is the figure, CPU time is the sum of both); then
-# times stats, search, report and conflicts on that registry (best of three runs each).
+# times stats, search, report, list and conflicts on that registry (best of three runs each).
 #   bash bench/registry_timing.sh [N] [BUILD]
 # BUILD (default build) must hold vexlor-registry and the generator:
 #   cmake -S . -B build -G Ninja -DVEXLOR_BUILD_BENCH=ON
@@ -116,6 +116,9 @@ echo "               $(($(wc -l < "$work/out.txt") - 1)) cars found"
 best_of_three "$registry" report "$db" --html "$work/report.html"
 report report 0 " (aim: under 1 s)"
 echo "               $(du -h "$work/report.html" | cut -f1) page"
+
+best_of_three "$registry" list "$db"
+report list 0 ""
 
 best_of_three "$registry" conflicts "$db"
 report conflicts 0 ""
