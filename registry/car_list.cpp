@@ -80,8 +80,7 @@ std::vector<std::string> ListCells(const CarRow& car) {
 
 }  // namespace
 
-void WriteCarList(const std::function<void(const CarVisitor&)>& forEachCar, bool bJson, std::ostream& out,
-                  bool bTerminal) {
+void WriteCarList(const CarSource& forEachCar, bool bJson, std::ostream& out, bool bTerminal) {
     if (bJson) {
         // The array as JsonText writes it, one car at a time.
         const char* pszBefore = "";

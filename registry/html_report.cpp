@@ -151,8 +151,7 @@ svg { font-family: sans-serif; font-size: 12px; max-width: 100%; height: auto; }
 
 }  // namespace
 
-std::string HtmlReport(const std::function<void(const CarVisitor&)>& forEachCar,
-                       const std::vector<CarConflict>& conflicts) {
+std::string HtmlReport(const CarSource& forEachCar, const std::vector<CarConflict>& conflicts) {
     // One pass over the cars feeds every section; none of them is held.
     long long nCars = 0, nSubmissions = 0;
     CrossTableCounter monthPlant(Dimension::Month, Dimension::Plant), paintYear(Dimension::Paint, Dimension::Year),

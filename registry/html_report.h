@@ -4,7 +4,6 @@
 // plant, and the conflicts; each chart inline SVG with the table behind it.
 // No script, no style sheet or font from elsewhere.
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,6 @@
 
 namespace vexlor {
 
-// forEachCar calls its visitor for every car.
-std::string HtmlReport(const std::function<void(const CarVisitor&)>& forEachCar,
-                       const std::vector<CarConflict>& conflicts);
+std::string HtmlReport(const CarSource& forEachCar, const std::vector<CarConflict>& conflicts);
 
 }  // namespace vexlor

@@ -53,7 +53,6 @@ public:
     ImportOutcome ImportBytes(std::string_view strFileName, std::string_view strBytes) {
         return Store(PrepareBytes(strFileName, strBytes));
     }
-    ImportOutcome ImportFile(const std::string& strPath, bool bByName) { return Store(PrepareFile(strPath, bByName)); }
 
 private:
     std::string m_strImportedAt;

@@ -38,6 +38,8 @@ struct CarRow {
 // The cars that fit, one at a time in key order, so that none is held.
 using CarVisitor = std::function<void(const CarRow&)>;
 void ForEachCar(Database& db, const CarFilter& filter, const CarVisitor& onCar);
+// Cars for a writer that takes them as they come: calls its visitor for each.
+using CarSource = std::function<void(const CarVisitor&)>;
 
 struct SubmissionRow {
     std::string strCarKey;
