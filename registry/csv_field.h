@@ -15,4 +15,18 @@ enum class CsvCells { NoFormulas, Raw };
 // then in double quotes, each double quote doubled.
 std::string CsvField(std::string_view strValue, CsvCells cells);
 
+// A line of such fields (strings or views), ended by CR LF.
+template <typename Values>
+std::string CsvLine(const Values& values, CsvCells cells) {
+    std::string strLine;
+    const char* pszBefore = "";
+    for (const auto& value : values) {
+        strLine += pszBefore;
+        strLine += CsvField(value, cells);
+        pszBefore = ",";
+    }
+    strLine += "\r\n";
+    return strLine;
+}
+
 }  // namespace vexlor

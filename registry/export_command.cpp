@@ -37,24 +37,14 @@ std::vector<std::string_view> ColumnNames() {
     return names;
 }
 
-void WriteCsvLine(std::ostream& out, const std::vector<std::string_view>& values, CsvCells cells) {
-    std::string strLine;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) strLine += ',';
-        strLine += CsvField(values[i], cells);
-    }
-    strLine += "\r\n";
-    out << strLine;
-}
-
 }  // namespace
 
 int ExportCommand(Database& db, const RegistryOptions& options, std::ostream& out, bool bTerminal) {
     const std::vector<std::string_view> names = ColumnNames();
     if (options.format != ExportFormat::JsonLines) {
         const CsvCells cells = options.format == ExportFormat::CsvRaw ? CsvCells::Raw : CsvCells::NoFormulas;
-        WriteCsvLine(out, names, cells);
-        ForEachSubmission(db, [&](const SubmissionRow& row) { WriteCsvLine(out, Values(row), cells); });
+        out << CsvLine(names, cells);
+        ForEachSubmission(db, [&](const SubmissionRow& row) { out << CsvLine(Values(row), cells); });
         return 0;
     }
     ForEachSubmission(db, [&](const SubmissionRow& row) {

@@ -29,11 +29,7 @@ double PercentNumber(int64_t nPart, int64_t nWhole) {
 }
 
 // A code from an owner's file that a spreadsheet would run stays text.
-void WriteCsv(std::ostream& out, const std::vector<std::string>& cells) {
-    std::string strLine;
-    for (size_t i = 0; i < cells.size(); ++i) strLine += (i == 0 ? "" : ",") + CsvField(cells[i], CsvCells::NoFormulas);
-    out << strLine << "\r\n";
-}
+void WriteCsv(std::ostream& out, const std::vector<std::string>& cells) { out << CsvLine(cells, CsvCells::NoFormulas); }
 
 // tallies: one for each of kDimensions, in order.
 void WriteTallies(const std::vector<CrossTable>& tallies, int64_t nSubmissions, const RegistryOptions& options,
