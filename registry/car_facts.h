@@ -12,6 +12,9 @@
 
 namespace vexlor {
 
+// What people read where a car has no value: its group in a count, an empty code.
+inline constexpr std::string_view kNoValue = "(none)";
+
 enum class Dimension { Year, Plant, Style, Paint, Trim, Month };
 
 struct DimensionInfo {

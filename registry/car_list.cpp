@@ -16,7 +16,6 @@
 namespace vexlor {
 namespace {
 
-constexpr std::string_view kNoValue = "(none)";
 constexpr size_t kFileKeyShown = 12;    // hex digits of a file key: show takes them
 constexpr size_t kWidestListCell = 24;  // characters; a longer code ends in "..."
 

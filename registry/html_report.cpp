@@ -11,7 +11,6 @@
 namespace vexlor {
 namespace {
 
-constexpr std::string_view kNoValue = "(none)";
 constexpr int kWeeks = 5;
 
 std::string Shown(const std::string& strValue) { return strValue.empty() ? std::string(kNoValue) : strValue; }

@@ -14,7 +14,6 @@
 namespace vexlor {
 namespace {
 
-constexpr std::string_view kNoValue = "(none)";
 constexpr size_t kMostKeysNamed = 10;  // of the cars a key fits, in show's message
 
 std::string Cell(std::string_view strValue) {

@@ -17,8 +17,6 @@
 namespace vexlor {
 namespace {
 
-constexpr std::string_view kNoValue = "(none)";
-
 std::string Label(const std::string& strValue, const std::string& strMeaning) {
     if (strValue.empty()) return std::string(kNoValue);
     return Shown(strMeaning.empty() ? strValue : strValue + " " + strMeaning);
