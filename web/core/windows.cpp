@@ -20,8 +20,15 @@ struct NamedId {
     int nId;
 };
 
-constexpr NamedId kWindows[] = {
-    {"tagForm", 102}, {"about", 100}, {"webSites", 131}, {"results", 130}, {"helpDecoding", 146},
+// The windows by name, each id read from its template.
+struct NamedWindow {
+    const char* pszName;
+    const DialogTemplate& (*templateOf)();
+};
+
+constexpr NamedWindow kWindows[] = {
+    {"tagForm", &TagFormTemplate}, {"about", &AboutTemplate},     {"webSites", &WebSitesTemplate},
+    {"results", &ResultsTemplate}, {"helpDecoding", &HelpDecodingTemplate},
 };
 
 // The names of control_ids.h, camelCased.
@@ -83,18 +90,10 @@ constexpr const char* kKindNames[] = {
 };
 
 const DialogTemplate* FindWindow(int nWindowId) {
-    for (const DialogTemplate* dialog : {&TagFormTemplate(), &AboutTemplate(), &WebSitesTemplate(),
-                                         &ResultsTemplate(), &HelpDecodingTemplate()}) {
-        if (dialog->nId == nWindowId) return dialog;
+    for (const NamedWindow& window : kWindows) {
+        if (window.templateOf().nId == nWindowId) return &window.templateOf();
     }
     return nullptr;
-}
-
-template <size_t N>
-val NamedIds(const NamedId (&ids)[N]) {
-    val object = val::object();
-    for (const NamedId& id : ids) object.set(id.pszName, id.nId);
-    return object;
 }
 
 val ControlJs(const DialogTemplate& dialog, const ControlSpec& control) {
@@ -130,9 +129,17 @@ val ControlJs(const DialogTemplate& dialog, const ControlSpec& control) {
 
 }  // namespace
 
-val WindowIds() { return NamedIds(kWindows); }
+val WindowIds() {
+    val object = val::object();
+    for (const NamedWindow& window : kWindows) object.set(window.pszName, window.templateOf().nId);
+    return object;
+}
 
-val ControlIds() { return NamedIds(kControls); }
+val ControlIds() {
+    val object = val::object();
+    for (const NamedId& id : kControls) object.set(id.pszName, id.nId);
+    return object;
+}
 
 val WindowTemplate(int nWindowId) {
     const DialogTemplate* dialog = FindWindow(nWindowId);
